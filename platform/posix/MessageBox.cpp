@@ -1,0 +1,12 @@
+#include "platform/MessageBox.h"
+
+#include <cstdio>
+
+namespace platform {
+
+void showMessage(const char* title, const char* text)
+{
+    std::fprintf(stderr, "%s: %s\n", title ? title : "", text ? text : "");
+}
+
+}  // namespace platform

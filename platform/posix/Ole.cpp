@@ -1,0 +1,8 @@
+#include "platform/Ole.h"
+
+namespace platform {
+
+void oleInitialize() {}
+void oleUninitialize() {}
+
+}  // namespace platform
