@@ -55,6 +55,8 @@ public:
     // Flag setters the extended standard adds.
     virtual void isSynth(bool state = true) { setFlag(kFlagIsSynth, state); }
     virtual void noTail(bool state = true) { setFlag(kFlagNoSoundInStop, state); }
+    virtual void extIsAsync(bool state = true) { setFlag(kFlagExtIsAsync, state); }
+    virtual void extHasBuffer(bool state = true) { setFlag(kFlagExtHasBuffer, state); }
 
     // Speaker-arrangement helpers of the standard. Nothing in this product calls them; they are kept for
     // completeness of the base.

@@ -1,0 +1,34 @@
+// A shared library loaded at run time: the one place the host touches the operating system's loader.
+// posix/Library.cpp uses dlopen; a win32/Library.cpp with LoadLibraryA/GetProcAddress fits beside it.
+#pragma once
+
+#include <string>
+
+namespace vst2host {
+
+class Library
+{
+public:
+    Library() = default;
+    ~Library();
+    Library(const Library&) = delete;
+    Library& operator=(const Library&) = delete;
+
+    // Loads the library at path (a file path, never a search by bare name). False with error() on failure.
+    bool open(const std::string& path);
+    // Address of an exported symbol, or null.
+    void* symbol(const char* name) const;
+    void close();
+
+    bool isOpen() const { return handle_ != nullptr; }
+    const std::string& error() const { return error_; }
+
+    // True while the library at path is mapped into this process (by anyone).
+    static bool isResident(const std::string& path);
+
+private:
+    void* handle_ = nullptr;
+    std::string error_;
+};
+
+}  // namespace vst2host
