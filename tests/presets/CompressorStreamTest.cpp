@@ -21,8 +21,10 @@ TEST(CompressorStreams, HaveTheirFixedSizes)
 TEST(CompressorStreams, BankWrittenByOneInstanceReadsIntoAnother)
 {
     QorFETcomp source(nullptr);
+    ProgramRecord* records = source.bank();
+    ASSERT_NE(records, nullptr);
     for (int32_t p = 0; p < kBankPrograms; ++p) {
-        ProgramRecord& program = *source.program(p);
+        ProgramRecord& program = records[p];
         std::snprintf(program.name, sizeof program.name, "Edited %02d", p);
         for (int32_t i = 1; i < kProgramParams; ++i)  // power is common to all programs, so left alone
             program.values[i] = float((p * 7 + i) % 11) / 10.0f;
