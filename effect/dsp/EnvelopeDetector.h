@@ -1,0 +1,76 @@
+// One detector step of one channel: the envelope rises towards a softened, ratio-shaped level q of the detector
+// input d and then decays.
+//
+// Most steps do not raise the envelope because q stays below it, and computing q costs two atans and a pow.
+// q never falls as d grows, so a step that has computed q(d0) learns that every d <= d0 gives at most that level;
+// while the envelope stays above it such steps skip the computation. The remembered level includes a bound on the
+// rounding error of the computed q, so skipping gives the very same envelope as computing.
+#pragma once
+
+#include <cmath>
+#include <limits>
+
+#include "effect/dsp/DspMath.h"
+
+namespace dsp
+{
+// The level q for detector input d under the ratio exponent.
+inline double detectorLevel(double d, double exponent)
+{
+    const double k = maxZero(d - 1.0);
+    const double u = 1.0 + k - 10.0 * std::atan(k / 10.0);  // inputs up to 1 give 1; the excess is softened
+    const double p = std::pow(u, exponent);
+    const double h = maxZero(p - 1.0);
+    return h - 0.35 * std::atan(h / 0.35);
+}
+
+// Twice a generous bound on |computed q - exact q| per unit of (1 + k): the chain 1 + k - 10 atan(k/10), pow and
+// h - 0.35 atan(h/0.35) loses a few ulps of (1 + k) at most, and this allows 2^9 ulps.
+constexpr double kLevelErrorPerInput = 0x1p-43;
+
+struct DetectorShortcut
+{
+    // Every input d <= safeInput gives a computed q <= safeLevel under this exponent.
+    double safeInput = 1.0;
+    double safeLevel = 0.0;
+    double exponent = std::numeric_limits<double>::quiet_NaN();
+
+    // True when q(d) is known not to exceed env (env is never negative).
+    bool below(double d, double env, double a) const
+    {
+        // d <= 1 gives k = 0, so u = 1, p = 1 and q = 0; exponent 0 gives p = u^0 = 1 and q = 0 whatever d.
+        if (d <= 1.0 || a == 0.0)
+            return true;
+        return a == exponent && d <= safeInput && safeLevel <= env;
+    }
+
+    // Keeps the largest input whose level is below the envelope now, or any such input once the envelope has
+    // fallen below the remembered level.
+    void learn(double d, double q, double env, double a)
+    {
+        if (a != exponent)
+        {
+            exponent = a;
+            safeInput = 1.0;
+            safeLevel = 0.0;
+        }
+        const double level = q + (1.0 + maxZero(d - 1.0)) * kLevelErrorPerInput;
+        if (level <= env && (d > safeInput || safeLevel > env))
+        {
+            safeInput = d;
+            safeLevel = level;
+        }
+    }
+};
+
+inline void detectorStep(double d, double& env, DetectorShortcut& shortcut, double a, double attack, double keep)
+{
+    if (!shortcut.below(d, env, a))
+    {
+        const double q = detectorLevel(d, a);
+        shortcut.learn(d, q, env, a);
+        env = env + attack * maxZero(q - env);
+    }
+    env = flush(env * keep);
+}
+}  // namespace dsp
