@@ -32,7 +32,7 @@ bool AEffGUIEditor::onKeyUp(KeyRecord& key) { return false; }
 
 bool AEffGUIEditor::onWheel(float distance) { return false; }
 
-bool AEffGUIEditor::setKnobMode(int32_t mode)
+bool AEffGUIEditor::selectKnobMode(int32_t mode)
 {
     gKnobMode = mode;
     return true;

@@ -13,8 +13,6 @@ public:
     explicit AEffGUIEditor(AudioEffect* effect);
     ~AEffGUIEditor() override;
 
-    using AEffEditor::setKnobMode;
-
     bool getRect(EditorRect** rect) override;
     void idle() override;
     bool onKeyDown(KeyRecord& key) override;
@@ -24,8 +22,9 @@ public:
     // Notice of a parameter change made anywhere (host, automation, program load).
     virtual void setParameter(int32_t index, float value) {}
     virtual void redraw() {}
-    // The editor's own choice of knob mode, shared by every editor of the module.
-    virtual bool setKnobMode(int32_t mode);
+    // The editor's own choice of knob mode, shared by every editor of the module. Named apart from the host's
+    // request: on 32-bit builds intptr_t and int32_t are one type, and an overload would override the refusal.
+    virtual bool selectKnobMode(int32_t mode);
     static int32_t getKnobMode();
 
     void beginEdit(int32_t index);

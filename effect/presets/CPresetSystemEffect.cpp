@@ -7,7 +7,7 @@
 
 #include "effect/NormalisedValue.h"
 #include "effect/editor/CPresetSystemEditor.h"
-#include "effect/presets/ByteReader.h"
+#include "common/ByteReader.h"
 #include "effect/presets/StreamHeader.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "effect/editor/CPresetSystemEditor.h"
-#include "effect/presets/ByteReader.h"
+#include "common/ByteReader.h"
 #include "effect/presets/CPresetSystemEffect.h"
 #include "effect/presets/StreamSupport.h"
 

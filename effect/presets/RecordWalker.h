@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "effect/presets/ByteReader.h"
+#include "common/ByteReader.h"
 #include "effect/presets/StreamHeader.h"
 
 struct StreamRecord

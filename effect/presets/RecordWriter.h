@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "effect/presets/ByteWriter.h"
+#include "common/ByteWriter.h"
 #include "effect/presets/ProgramRecord.h"
 #include "effect/presets/StreamHeader.h"
 

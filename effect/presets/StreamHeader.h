@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "effect/presets/ByteReader.h"
-#include "effect/presets/ByteWriter.h"
+#include "common/ByteReader.h"
+#include "common/ByteWriter.h"
 
 constexpr size_t kStreamHeaderSize = 41;
 // Byte offsets inside the header.

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <vector>
 
-#include "effect/presets/ByteReader.h"
+#include "common/ByteReader.h"
 #include "tests/effect/EffectFixture.h"
 
 namespace {

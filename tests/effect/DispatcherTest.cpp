@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "effect/editor/AEffGUIEditor.h"
 #include "tests/effect/EffectFixture.h"
 
 class DispatcherTest : public EffectFixture
@@ -199,4 +200,15 @@ TEST_F(DispatcherTest, SampleRateReachesTheCoreAtResume)
     dispatch(10, 0, 0, nullptr, 22050.0f);
     dispatch(12, 0, 1);
     EXPECT_EQ(effect->core().sampleRate(), 44100.0f);  // below the accepted range
+}
+
+TEST_F(DispatcherTest, HostCannotChangeTheKnobMode)
+{
+    auto* editor = static_cast<AEffGUIEditor*>(effect->getEditor());
+    const int32_t before = AEffGUIEditor::getKnobMode();
+    EXPECT_EQ(dispatch(61, 0, before + 1), 0);
+    EXPECT_EQ(AEffGUIEditor::getKnobMode(), before);
+    EXPECT_TRUE(editor->selectKnobMode(before + 1));  // only the editor chooses it
+    EXPECT_EQ(AEffGUIEditor::getKnobMode(), before + 1);
+    editor->selectKnobMode(before);
 }

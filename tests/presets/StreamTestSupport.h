@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "effect/editor/CPresetSystemEditor.h"
-#include "effect/presets/ByteReader.h"
+#include "common/ByteReader.h"
 #include "effect/presets/CPresetSystemEffect.h"
 #include "effect/presets/ProgramRecord.h"
 #include "effect/presets/StreamHeader.h"

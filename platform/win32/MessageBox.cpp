@@ -1,0 +1,12 @@
+#include "platform/MessageBox.h"
+
+#include <windows.h>
+
+namespace platform {
+
+void showMessage(const char* title, const char* text)
+{
+    MessageBoxA(nullptr, text ? text : "", title ? title : "", MB_OK);
+}
+
+}  // namespace platform
