@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# Runs the whole test suite: the release build's tests, every test again under AddressSanitizer and UBSan, and the
-# concurrency tests under ThreadSanitizer. Expects ./build.sh to have installed the packages.
+# Runs the whole test suite: the native build's tests (which also write the reference renders), every test again
+# under AddressSanitizer and UBSan, the concurrency tests under ThreadSanitizer, both Windows builds' tests under
+# Wine (compared against the native renders), and the benchmark's figures. Run ./build.sh first.
 set -euo pipefail
 cd "$(dirname "$0")"
 jobs=$(nproc)
 
-echo "== Release build: unit, end-to-end and concurrency tests"
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DQOR_DIST=ON
+echo "== Native release build: unit, end-to-end and concurrency tests"
+mkdir -p build/reference
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DQOR_DIST=ON \
+  -DQOR_REFERENCE_DIR="$PWD/build/reference" -DQOR_REFERENCE_MODE=write
 cmake --build build/release -j "$jobs"
 ctest --test-dir build/release --output-on-failure -j "$jobs"
 
@@ -20,6 +23,31 @@ echo "== ThreadSanitizer: concurrency tests"
 cmake -S . -B build/tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQOR_SANITIZE=thread -DQOR_BUILD_BENCHMARKS=OFF
 cmake --build build/tsan -j "$jobs" --target qor_concurrency_tests
 TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build/tsan --output-on-failure -L concurrency
+
+echo "== Windows x64 and x86 builds under Wine"
+# Fresh prefixes each run, each with a persistent server so the tests do not pay its start.
+export QOR_WINE_ROOT
+QOR_WINE_ROOT=$(mktemp -d "${TMPDIR:-/tmp}/qor-wine.XXXXXX")
+stop_wine() {
+  for arch in x64 x86; do WINEPREFIX="$QOR_WINE_ROOT/$arch" wineserver -k >/dev/null 2>&1 || true; done
+  rm -rf "$QOR_WINE_ROOT"
+}
+trap stop_wine EXIT
+# The server comes first, so the prefix's background services start under wineboot (with its output discarded) and
+# not under a test, whose output pipe they would hold open.
+for arch in x64 x86; do
+  mkdir -p "$QOR_WINE_ROOT/$arch"
+  WINEPREFIX="$QOR_WINE_ROOT/$arch" wineserver -p
+  cmake/wine-run "$arch" wineboot -i >/dev/null 2>&1 </dev/null
+done
+for arch in x64 x86; do
+  cmake -S . -B "build/win-$arch" -DCMAKE_TOOLCHAIN_FILE="cmake/toolchains/mingw-$arch.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DQOR_DIST=ON -DQOR_BUILD_BENCHMARKS=OFF \
+    -DQOR_REFERENCE_DIR="Z:$PWD/build/reference" -DQOR_REFERENCE_MODE=compare
+  cmake --build "build/win-$arch" -j "$jobs"
+  ctest --test-dir "build/win-$arch" --output-on-failure -j "$jobs" --timeout 900
+  grep -h "reference comparison" "build/win-$arch/Testing/Temporary/LastTest.log" || true
+done
 
 echo "== Benchmark (figures only; nothing is asserted on speed)"
 build/release/bench/qor_bench --benchmark_min_time=0.2

@@ -25,7 +25,6 @@ EffectRecord* createEffect(HostCallback host)
 
 QOR_ENTRY_EXPORT EffectRecord* VSTPluginMain(HostCallback host) { return createEffect(host); }
 
-// "main" cannot be declared as an ordinary C++ function returning a pointer; the symbol is given its name by the
-// export header.
+// Exported as "main" too (see EntryExport.h).
 QOR_ENTRY_EXPORT EffectRecord* qorMainEntry(HostCallback host) QOR_MAIN_SYMBOL;
 EffectRecord* qorMainEntry(HostCallback host) { return createEffect(host); }
