@@ -121,7 +121,7 @@ void CompressorCore::reset()
     ratioSmoothed_ = static_cast<float>(ratio_);
     outL_ = 0.0;
     outR_ = 0.0;
-    meter_ = 1.0;
+    meter_.store(1.0);
     meterFilter_.clearHistory();
     envL_ = kEnvelopeAtRest;
     envR_ = kEnvelopeAtRest;
@@ -129,7 +129,7 @@ void CompressorCore::reset()
 
 void CompressorCore::prepare()
 {
-    meter_ = 1.0;
+    meter_.store(1.0);
     lpL_ = 0.0f;
     lpR_ = 0.0f;
     makeupSmoothed_ = makeup_;
@@ -168,7 +168,7 @@ void CompressorCore::copyBlock(Sample** inputs, Sample** outputs, int32_t n)
     Sample* outL = outputs[0];
     Sample* outR = outputs[1];
     BiquadFilter meter = meterFilter_;  // a local copy: output stores cannot alias it
-    double meterValue = meter_;
+    double meterValue = meter_.load();
     for (int32_t i = 0; i < n; ++i)
     {
         const Sample l = copySample(inL[i]);
@@ -178,7 +178,7 @@ void CompressorCore::copyBlock(Sample** inputs, Sample** outputs, int32_t n)
             outR[i] = r;
         meterValue = meter.tick(1.0);  // no gain reduction while bypassed
     }
-    meter_ = meterValue;
+    meter_.store(meterValue);
     meterFilter_ = meter;
 }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "effect/dsp/BiquadFilter.h"
+#include "effect/dsp/PublishedValue.h"
 #include "effect/dsp/EnvelopeDetector.h"
 #include "effect/dsp/LoopCoefficients.h"
 #include "effect/dsp/RatioShape.h"
@@ -48,7 +49,8 @@ public:
     void process(double** inputs, double** outputs, int32_t n, bool stereo);
 
     // Output of the meter filter: 1.0 means no gain reduction.
-    double meterValue() const { return meter_; }
+    // Any thread: the editor reads it while the audio thread runs, so it is published once per block.
+    double meterValue() const { return meter_.load(); }
 
     // Read-only views of the derived state, for the effect and for tests.
     double attackTime() const { return attackTime_; }
@@ -99,7 +101,7 @@ private:
     float lpR_ = 0.0f;
     double outL_ = 0.0;
     double outR_ = 0.0;
-    double meter_ = 1.0;
+    PublishedValue<double> meter_{1.0};
     BiquadFilter meterFilter_;
 
     // Caches of the loop: values that follow from the state above and are recomputed only when it changes.

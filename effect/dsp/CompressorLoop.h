@@ -119,7 +119,7 @@ private:
         float lpR = core.lpR_;
         double followL = core.outL_;
         double followR = core.outR_;
-        double meterValue = core.meter_;
+        double meterValue = core.meter_.load();
         BiquadFilter meter = core.meterFilter_;
         RatioShape shape = core.shape_;
         dsp::DetectorShortcut shortcutL = core.shortcutL_;
@@ -244,7 +244,7 @@ private:
         core.lpR_ = lpR;
         core.outL_ = followL;
         core.outR_ = followR;
-        core.meter_ = meterValue;
+        core.meter_.store(meterValue);
         core.meterFilter_ = meter;
         core.shape_ = shape;
         core.shortcutL_ = shortcutL;
