@@ -33,12 +33,14 @@ stop_wine() {
   rm -rf "$QOR_WINE_ROOT"
 }
 trap stop_wine EXIT
-# The server comes first, so the prefix's background services start under wineboot (with its output discarded) and
-# not under a test, whose output pipe they would hold open.
+# Each prefix is made first (a persistent server would make the x86 one 64-bit), then gets a persistent server,
+# and wineboot starts the prefix's background services under that server with its output discarded: started by a
+# test instead, they would hold the test's output pipe open.
 for arch in x64 x86; do
   mkdir -p "$QOR_WINE_ROOT/$arch"
-  WINEPREFIX="$QOR_WINE_ROOT/$arch" wineserver -p
   cmake/wine-run "$arch" wineboot -i >/dev/null 2>&1 </dev/null
+  WINEPREFIX="$QOR_WINE_ROOT/$arch" wineserver -p
+  cmake/wine-run "$arch" wineboot >/dev/null 2>&1 </dev/null
 done
 for arch in x64 x86; do
   cmake -S . -B "build/win-$arch" -DCMAKE_TOOLCHAIN_FILE="cmake/toolchains/mingw-$arch.cmake" \
