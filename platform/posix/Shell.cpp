@@ -1,6 +1,8 @@
 #include "platform/Shell.h"
 
+#include <filesystem>
 #include <mutex>
+#include <system_error>
 #include <vector>
 
 #include <spawn.h>
@@ -46,6 +48,16 @@ bool openDocument(const std::string& path)
     reapEndedChildren();
     gChildren.push_back(child);
     return true;
+}
+
+// The opener itself finds the program for the document's type, after it has started; what can be told here is a
+// missing document and a missing opener (no program to find associations with).
+OpenResult openDocumentFrom(void*, const std::string& path)
+{
+    std::error_code error;
+    if (path.empty() || !std::filesystem::exists(std::filesystem::u8path(path), error))
+        return OpenResult::Failed;
+    return openDocument(path) ? OpenResult::Opened : OpenResult::NoApplication;
 }
 
 }  // namespace platform

@@ -1,0 +1,11 @@
+#include "fuzz/StreamFuzzer.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    fuzzing::fuzzStream(data, size, "a preset stream", true,
+                        [](CPresetSystemEditor& editor, const uint8_t* records, size_t available,
+                           const StreamHeader& header, bool swap) {
+                            return editor.readPresetStream(records, available, header, swap);
+                        });
+    return 0;
+}
