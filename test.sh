@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the whole test suite: the native build's tests (which also write the reference renders), every test again
-# under AddressSanitizer and UBSan, the concurrency tests under ThreadSanitizer, both Windows builds' tests under
-# Wine (compared against the native renders), and the benchmark's figures. Run ./build.sh first.
+# under AddressSanitizer and UBSan, the concurrency tests under ThreadSanitizer, the fuzz targets for a bounded
+# time, both Windows builds' tests under Wine (compared against the native renders), and the benchmark's figures.
+# Run ./build.sh first.
 set -euo pipefail
 cd "$(dirname "$0")"
 jobs=$(nproc)
@@ -23,6 +24,9 @@ echo "== ThreadSanitizer: concurrency tests"
 cmake -S . -B build/tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQOR_SANITIZE=thread -DQOR_BUILD_BENCHMARKS=OFF
 cmake --build build/tsan -j "$jobs" --target qor_concurrency_tests
 TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build/tsan --output-on-failure -L concurrency
+
+echo "== Fuzzing: every reader of untrusted bytes (libFuzzer with AddressSanitizer and UBSan, clang)"
+fuzz/run.sh
 
 echo "== Windows x64 and x86 builds under Wine"
 # Fresh prefixes each run, each with a persistent server so the tests do not pay its start.

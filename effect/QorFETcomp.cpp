@@ -78,6 +78,11 @@ QorFETcomp::QorFETcomp(HostCallback hostCallback) : CPresetSystemEffect(hostCall
     suspend();
     resume();
     suspend();
+
+    // The user's stored default bank and preset (and the remembered file locations) come back with every new
+    // instance; a host restoring a session replaces them through setChunk afterwards.
+    if (ownedEditor_)
+        ownedEditor_->loadStartupDefaults();
 }
 
 QorFETcomp::~QorFETcomp()

@@ -10,6 +10,8 @@ namespace {
 
 // Largest block a render may ask for; far above what any host uses, small enough for the buffers.
 constexpr long kMaxBlockSize = 1 << 20;
+// An editor session longer than a day is a typing mistake.
+constexpr long kMaxEditorMs = 24L * 60 * 60 * 1000;
 
 struct CommandShape
 {
@@ -17,13 +19,15 @@ struct CommandShape
     size_t positionals;
     bool takesProgramAndParameters;
     bool takesRenderOptions;
+    bool takesEditorOptions;
 };
 
 constexpr CommandShape kCommands[] = {
-    {"info", 1, false, false},
-    {"render", 3, true, true},
-    {"save-chunk", 2, true, false},
-    {"load-chunk", 2, false, false},
+    {"info", 1, false, false, false},
+    {"render", 3, true, true, false},
+    {"save-chunk", 2, true, false, false},
+    {"load-chunk", 2, false, false, false},
+    {"edit", 1, true, false, true},
 };
 
 bool parseLong(const std::string& text, long& value)
@@ -58,6 +62,17 @@ bool parseParameter(const std::string& text, ParameterSetting& setting)
         return false;
     setting.index = static_cast<int32_t>(index);
     setting.value = static_cast<float>(value);
+    return true;
+}
+
+bool parseMilliseconds(const std::string& option, const std::string& text, int32_t& ms, std::string& error)
+{
+    long value = 0;
+    if (!parseLong(text, value) || value < 0 || value > kMaxEditorMs) {
+        error = option + " wants milliseconds from 0 to " + std::to_string(kMaxEditorMs) + ", not '" + text + "'";
+        return false;
+    }
+    ms = static_cast<int32_t>(value);
     return true;
 }
 
@@ -99,16 +114,19 @@ bool parseCommandLine(const std::vector<std::string>& arguments, CommandLine& co
         }
         const bool programOption = option == "--program" || option == "--param";
         const bool renderOption = option == "--block" || option == "--double" || option == "--rate";
-        if (!programOption && !renderOption) {
+        const bool editorOption = option == "--screenshot" || option == "--after" || option == "--duration" ||
+                                  option == "--log-automation";
+        if (!programOption && !renderOption && !editorOption) {
             error = "unknown option '" + option + "'";
             return false;
         }
-        if ((programOption && !shape->takesProgramAndParameters) || (renderOption && !shape->takesRenderOptions)) {
+        if ((programOption && !shape->takesProgramAndParameters) || (renderOption && !shape->takesRenderOptions) ||
+            (editorOption && !shape->takesEditorOptions)) {
             error = commandLine.command + " does not take " + option;
             return false;
         }
 
-        const bool needsValue = option != "--double";
+        const bool needsValue = option != "--double" && option != "--log-automation";
         std::string value;
         if (needsValue) {
             if (inlineValue) {
@@ -120,7 +138,7 @@ bool parseCommandLine(const std::vector<std::string>& arguments, CommandLine& co
                 return false;
             }
         } else if (inlineValue) {
-            error = "--double takes no value";
+            error = option + " takes no value";
             return false;
         }
 
@@ -152,6 +170,20 @@ bool parseCommandLine(const std::vector<std::string>& arguments, CommandLine& co
                 return false;
             }
             commandLine.sampleRate = rate;
+        } else if (option == "--screenshot") {
+            if (value.empty()) {
+                error = "--screenshot needs a file name";
+                return false;
+            }
+            commandLine.screenshot = value;
+        } else if (option == "--after") {
+            if (!parseMilliseconds(option, value, commandLine.screenshotAfterMs, error))
+                return false;
+        } else if (option == "--duration") {
+            if (!parseMilliseconds(option, value, commandLine.durationMs, error))
+                return false;
+        } else if (option == "--log-automation") {
+            commandLine.logAutomation = true;
         } else {
             commandLine.doublePrecision = true;
         }
@@ -173,10 +205,15 @@ std::string usageText()
            "                  [--block N] [--double] [--rate R]\n"
            "  vst2host save-chunk PLUGIN FILE [--program NAME|NUMBER] [--param INDEX=VALUE ...]\n"
            "  vst2host load-chunk PLUGIN FILE\n"
+           "  vst2host edit PLUGIN [--screenshot FILE.png] [--after MS] [--duration MS] [--log-automation]\n"
+           "                [--program NAME|NUMBER] [--param INDEX=VALUE ...]\n"
            "\n"
            "Parameter values are normalised (0..1). --double renders in double precision and writes a 64-bit\n"
            "float WAV (32-bit otherwise). --rate is the rate told to the effect (default: the input file's);\n"
-           "the audio is not resampled.\n";
+           "the audio is not resampled.\n"
+           "edit opens the effect's editor in a window of its own for --duration ms (default 5000), saves the\n"
+           "window as a PNG --after ms (default 1000) when --screenshot is given, and with --log-automation prints\n"
+           "the effect's automation (opcode 0) and edit brackets (43, 44) as they arrive.\n";
 }
 
 }  // namespace vst2host

@@ -1,6 +1,7 @@
 #include "hosts/vst2/Commands.h"
 
 #include "hosts/vst2/AudioFile.h"
+#include "hosts/vst2/EditorSession.h"
 #include "hosts/vst2/EffectChunk.h"
 #include "hosts/vst2/HostedEffect.h"
 #include "hosts/vst2/ProgramSelection.h"
@@ -213,6 +214,19 @@ int runLoadChunk(const CommandLine& commandLine, std::ostream& out, std::ostream
     return kExitSuccess;
 }
 
+int runEdit(const CommandLine& commandLine, std::ostream& out, std::ostream& err)
+{
+    HostedEffect effect;
+    if (!loadEffect(effect, commandLine.positionals[0], err) || !applySettings(effect, commandLine, err))
+        return kExitFailure;
+    EditorSessionSettings settings;
+    settings.screenshotPath = commandLine.screenshot;
+    settings.screenshotAfterMs = commandLine.screenshotAfterMs;
+    settings.durationMs = commandLine.durationMs;
+    settings.logAutomation = commandLine.logAutomation;
+    return runEditorSession(effect, settings, out, err) ? kExitSuccess : kExitFailure;
+}
+
 int runCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
 {
     CommandLine commandLine;
@@ -227,6 +241,8 @@ int runCommand(const std::vector<std::string>& arguments, std::ostream& out, std
         return runRender(commandLine, out, err);
     if (commandLine.command == "save-chunk")
         return runSaveChunk(commandLine, out, err);
+    if (commandLine.command == "edit")
+        return runEdit(commandLine, out, err);
     return runLoadChunk(commandLine, out, err);
 }
 

@@ -15,6 +15,7 @@ int runInfo(const CommandLine& commandLine, std::ostream& out, std::ostream& err
 int runRender(const CommandLine& commandLine, std::ostream& out, std::ostream& err);
 int runSaveChunk(const CommandLine& commandLine, std::ostream& out, std::ostream& err);
 int runLoadChunk(const CommandLine& commandLine, std::ostream& out, std::ostream& err);
+int runEdit(const CommandLine& commandLine, std::ostream& out, std::ostream& err);
 
 // Parses arguments (without the program name) and runs the command.
 int runCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);

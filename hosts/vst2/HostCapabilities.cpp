@@ -6,7 +6,7 @@ namespace vst2host {
 namespace {
 
 // Only what this host really does: it answers time requests and brackets every render with start/stop
-// process. It has no windows, so "sizeWindow" is deliberately absent.
+// process. Its editor window keeps the size asked for at open, so "sizeWindow" is deliberately absent.
 constexpr const char* kCapabilities[] = {
     "sendVstTimeInfo",
     "startStopProcess",

@@ -96,8 +96,10 @@ TEST_F(LoadedEffect, ConstructionCallbacksArriveBeforeTheHostHoldsTheRecord)
         opcodes.push_back(call.opcode);
         EXPECT_FALSE(call.fromHeldRecord) << "opcode " << call.opcode << " came from a record the host held";
     }
-    // Two version questions, then selecting program 0 asks for a display update inside an edit bracket.
+    // Two version questions, then selecting program 0 asks for a display update inside an edit bracket; the
+    // start-up load of the stored defaults selects program 0 once more.
     EXPECT_EQ(opcodes, (std::vector<int32_t>{audioMasterVersion, audioMasterVersion, audioMasterUpdateDisplay,
+                                              audioMasterBeginEdit, audioMasterEndEdit, audioMasterUpdateDisplay,
                                               audioMasterBeginEdit, audioMasterEndEdit}));
     for (const HostCall& call : calls) {
         if (call.opcode == audioMasterBeginEdit || call.opcode == audioMasterEndEdit) {

@@ -205,10 +205,10 @@ TEST_F(DispatcherTest, SampleRateReachesTheCoreAtResume)
 TEST_F(DispatcherTest, HostCannotChangeTheKnobMode)
 {
     auto* editor = static_cast<AEffGUIEditor*>(effect->getEditor());
-    const int32_t before = AEffGUIEditor::getKnobMode();
+    const int32_t before = editor->getKnobMode();
     EXPECT_EQ(dispatch(61, 0, before + 1), 0);
-    EXPECT_EQ(AEffGUIEditor::getKnobMode(), before);
+    EXPECT_EQ(editor->getKnobMode(), before);
     EXPECT_TRUE(editor->selectKnobMode(before + 1));  // only the editor chooses it
-    EXPECT_EQ(AEffGUIEditor::getKnobMode(), before + 1);
+    EXPECT_EQ(editor->getKnobMode(), before + 1);
     editor->selectKnobMode(before);
 }

@@ -57,14 +57,17 @@ TEST_F(EffectRecordTest, FieldsSitAtTheOffsetsHostsRead)
 
 TEST_F(EffectRecordTest, ConstructionTalksToTheHostBeforeItHoldsTheRecord)
 {
-    // Selecting program 0 during construction refreshes the display and brackets an edit of parameter 0.
+    // Program 0 is selected twice during construction: after the factory fill and again by the start-up load of
+    // the stored defaults. Each selection refreshes the display and brackets an edit of parameter 0.
     std::vector<HostCall> calls = TestHost::instance().calls();
-    ASSERT_EQ(calls.size(), 3u);
-    EXPECT_EQ(calls[0].opcode, 42);
-    EXPECT_EQ(calls[1].opcode, 43);
-    EXPECT_EQ(calls[1].index, 0);
-    EXPECT_EQ(calls[2].opcode, 44);
-    EXPECT_EQ(calls[2].index, 0);
+    ASSERT_EQ(calls.size(), 6u);
+    for (size_t selection = 0; selection < 2; ++selection) {
+        EXPECT_EQ(calls[3 * selection].opcode, 42);
+        EXPECT_EQ(calls[3 * selection + 1].opcode, 43);
+        EXPECT_EQ(calls[3 * selection + 1].index, 0);
+        EXPECT_EQ(calls[3 * selection + 2].opcode, 44);
+        EXPECT_EQ(calls[3 * selection + 2].index, 0);
+    }
     for (const HostCall& call : calls) {
         EXPECT_TRUE(call.hadRecord);
         EXPECT_EQ(call.resvd1, 0);
