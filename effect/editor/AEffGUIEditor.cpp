@@ -67,19 +67,11 @@ void AEffGUIEditor::idle()
     frame->forget();
 }
 
-bool AEffGUIEditor::onKeyDown(KeyRecord& key)
-{
-    std::lock_guard<std::recursive_mutex> lock(frameUse_);
-    if (!frame_ || frameClosing_)
-        return false;
-    VstKeyCode code;
-    code.character = key.character;
-    code.virt = key.virtualKey;
-    code.modifier = key.modifiers;
-    return frame_->onKeyDown(code) > 0;
-}
+bool AEffGUIEditor::onKeyDown(KeyRecord& key) { return forwardKey(key, true); }
 
-bool AEffGUIEditor::onKeyUp(KeyRecord& key)
+bool AEffGUIEditor::onKeyUp(KeyRecord& key) { return forwardKey(key, false); }
+
+bool AEffGUIEditor::forwardKey(const KeyRecord& key, bool down)
 {
     std::lock_guard<std::recursive_mutex> lock(frameUse_);
     if (!frame_ || frameClosing_)
@@ -88,7 +80,7 @@ bool AEffGUIEditor::onKeyUp(KeyRecord& key)
     code.character = key.character;
     code.virt = key.virtualKey;
     code.modifier = key.modifiers;
-    return frame_->onKeyUp(code) > 0;
+    return (down ? frame_->onKeyDown(code) : frame_->onKeyUp(code)) > 0;
 }
 
 bool AEffGUIEditor::onWheel(float distance)

@@ -76,5 +76,8 @@ protected:
     bool inIdle_ = false;
 
 private:
+    // Hands a host key to the frame; true when a view took it.
+    bool forwardKey(const KeyRecord& key, bool down);
+
     std::atomic<std::thread::id> guiThread_{};
 };

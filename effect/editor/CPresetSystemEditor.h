@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -127,6 +128,7 @@ private:
     void chooseFromMenu(float value);
     void openManualFromStrip();
     bool stripUsable() const;
+    std::unique_lock<std::recursive_mutex> enterStripNow();
 
     std::atomic<bool> stripResync_{false};
     std::atomic<bool> refreshPending_{false};

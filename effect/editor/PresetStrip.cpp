@@ -240,17 +240,23 @@ void CPresetSystemEditor::applyStripUpdates()
     }
 }
 
+// The strip is touched at once only on the GUI thread and only when no close is under way; otherwise the next idle
+// re-reads the bank into it.
+std::unique_lock<std::recursive_mutex> CPresetSystemEditor::enterStripNow()
+{
+    std::unique_lock<std::recursive_mutex> lock;
+    if (onGuiThread())
+        lock = std::unique_lock<std::recursive_mutex>(frameUse_, std::try_to_lock);
+    if (!lock.owns_lock())
+        stripResync_.store(true);
+    return lock;
+}
+
 void CPresetSystemEditor::programMenuSelect(int32_t index)
 {
-    if (!onGuiThread()) {
-        stripResync_.store(true);
+    std::unique_lock<std::recursive_mutex> lock = enterStripNow();
+    if (!lock.owns_lock())
         return;
-    }
-    std::unique_lock<std::recursive_mutex> lock(frameUse_, std::try_to_lock);
-    if (!lock.owns_lock()) {
-        stripResync_.store(true);
-        return;
-    }
     if (stripUsable() && strip_.programMenu) {
         strip_.programMenu->setCurrent(index);
         strip_.programMenu->checkEntryAlone(index);
@@ -259,30 +265,18 @@ void CPresetSystemEditor::programMenuSelect(int32_t index)
 
 void CPresetSystemEditor::programMenuRename(int32_t index, const char* name)
 {
-    if (!onGuiThread()) {
-        stripResync_.store(true);
+    std::unique_lock<std::recursive_mutex> lock = enterStripNow();
+    if (!lock.owns_lock())
         return;
-    }
-    std::unique_lock<std::recursive_mutex> lock(frameUse_, std::try_to_lock);
-    if (!lock.owns_lock()) {
-        stripResync_.store(true);
-        return;
-    }
     if (stripUsable() && strip_.programMenu)
         strip_.programMenu->setEntryTitle(index, name);
 }
 
 void CPresetSystemEditor::showProgramName(const char* name)
 {
-    if (!onGuiThread()) {
-        stripResync_.store(true);
+    std::unique_lock<std::recursive_mutex> lock = enterStripNow();
+    if (!lock.owns_lock())
         return;
-    }
-    std::unique_lock<std::recursive_mutex> lock(frameUse_, std::try_to_lock);
-    if (!lock.owns_lock()) {
-        stripResync_.store(true);
-        return;
-    }
     if (!stripUsable())
         return;
     if (strip_.nameField) {

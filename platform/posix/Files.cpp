@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/posix/DescriptorIo.h"
 #include "platform/posix/StoreFiles.h"
 
 namespace platform {
@@ -17,31 +18,6 @@ namespace {
 // Of the target's name, only this much goes into the temporary name, which must stay within a file name's limit.
 constexpr size_t kTempNameStem = 64;
 constexpr int kTempNameAttempts = 100;
-
-bool writeAll(int fd, const uint8_t* bytes, size_t size)
-{
-    while (size > 0) {
-        const ssize_t written = ::write(fd, bytes, size);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        bytes += written;
-        size -= static_cast<size_t>(written);
-    }
-    return true;
-}
-
-bool syncFolder(const std::string& folder)
-{
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool synced = ::fsync(fd) == 0;
-    ::close(fd);
-    return synced;
-}
 
 // A new file beside the target, made with the usual permissions (0666 less the umask) as a plain create would.
 int createTempFile(const std::string& folder, const std::string& name, std::string& temp)

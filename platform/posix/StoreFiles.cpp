@@ -1,5 +1,7 @@
 #include "platform/posix/StoreFiles.h"
 
+#include "platform/posix/DescriptorIo.h"
+
 #include <cerrno>
 #include <cstdlib>
 
@@ -11,31 +13,6 @@
 namespace platform {
 
 namespace {
-
-bool writeAll(int fd, const uint8_t* bytes, size_t size)
-{
-    while (size > 0) {
-        const ssize_t written = ::write(fd, bytes, size);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        bytes += written;
-        size -= static_cast<size_t>(written);
-    }
-    return true;
-}
-
-bool syncPath(const std::string& folder)
-{
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool synced = ::fsync(fd) == 0;
-    ::close(fd);
-    return synced;
-}
 
 std::string parentOf(const std::string& path)
 {
@@ -116,7 +93,7 @@ bool makeFolders(const std::string& path)
     if (!isDirectory(path))
         return false;
     // The new entry in the parent must reach the disk before any file inside is trusted to be there.
-    return syncPath(parent);
+    return platform::syncFolder(parent);
 }
 
 LockedFolder::LockedFolder(const std::string& path) : path_(path)
