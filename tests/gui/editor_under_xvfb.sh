@@ -14,6 +14,10 @@ if [ -z "${QOR_EDITOR_XVFB_INNER:-}" ]; then
 fi
 source "$(dirname "$0")/editor_checks.sh"
 
+# The plug-in reads and writes the per-user store: keep the user's own out of the test and the test's out of it.
+XDG_CONFIG_HOME=$(mktemp -d "${TMPDIR:-/tmp}/qor-editor-config.XXXXXX")
+export XDG_CONFIG_HOME
+
 mkdir -p "$artifacts"
 shot=$artifacts/editor.png
 log=$artifacts/editor-xvfb.log
@@ -21,7 +25,7 @@ rm -f "$shot" "$log"
 
 "$host" edit "$plugin" --screenshot "$shot" --after 1500 --duration 6000 --log-automation >"$log" 2>&1 &
 host_pid=$!
-trap 'kill "$host_pid" 2>/dev/null || true' EXIT
+trap 'kill "$host_pid" 2>/dev/null || true; rm -rf "$XDG_CONFIG_HOME"' EXIT
 
 wait_for_line '^editor open' || fail "the editor did not open"
 window=$(host_window) || fail "no host window found"
@@ -30,6 +34,6 @@ wait_for_line '^screenshot ' || fail "no screenshot was taken"
 drag_threshold_up "$window"
 
 wait "$host_pid" || fail "vst2host edit failed"
-trap - EXIT
+trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
 check_screenshot "$shot"
 check_threshold_automation
