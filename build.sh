@@ -12,6 +12,7 @@ packages=(
   libcairo2-dev libx11-dev libpng-dev fonts-liberation xvfb xdotool x11-utils
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
   wine wine64 wine32:i386
+  ardour
 )
 
 sudo_cmd=()
