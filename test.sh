@@ -40,10 +40,13 @@ trap stop_wine EXIT
 # Each prefix is made first (a persistent server would make the x86 one 64-bit), then gets a persistent server,
 # and wineboot starts the prefix's background services under that server with its output discarded: started by a
 # test instead, they would hold the test's output pipe open.
+# The first server must have gone (-w) before the persistent one can start, and the persistent one must not hold
+# this script's output open.
 for arch in x64 x86; do
   mkdir -p "$QOR_WINE_ROOT/$arch"
   cmake/wine-run "$arch" wineboot -i >/dev/null 2>&1 </dev/null
-  WINEPREFIX="$QOR_WINE_ROOT/$arch" wineserver -p
+  WINEPREFIX="$QOR_WINE_ROOT/$arch" wineserver -w
+  WINEPREFIX="$QOR_WINE_ROOT/$arch" wineserver -p >/dev/null 2>&1 </dev/null
   cmake/wine-run "$arch" wineboot >/dev/null 2>&1 </dev/null
 done
 for arch in x64 x86; do
