@@ -9,7 +9,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libsndfile1-dev
   clang libclang-rt-14-dev
-  libcairo2-dev libx11-dev libpng-dev fonts-liberation xvfb xdotool x11-utils
+  libcairo2-dev libx11-dev libpng-dev fonts-liberation xvfb xauth xdotool x11-utils
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
   wine wine64 wine32:i386
   ardour

@@ -41,14 +41,11 @@ drag_threshold_up() {
 check_screenshot() {
   local shot=$1 size
   [ -s "$shot" ] || fail "no screenshot at $shot"
-  size=$(python3 -c '
-import struct, sys
-with open(sys.argv[1], "rb") as f:
-    head = f.read(24)
-if head[:8] != b"\x89PNG\r\n\x1a\n" or head[12:16] != b"IHDR":
-    sys.exit("not a PNG")
-print("%dx%d" % struct.unpack(">II", head[16:24]))
-' "$shot") || fail "$shot is not a PNG"
+  # The PNG signature, then the IHDR chunk whose first two words are the width and the height (big-endian).
+  local head
+  head=$(od -An -tx1 -N24 "$shot" | tr -d ' \n')
+  [ "${head:0:16}" = 89504e470d0a1a0a ] && [ "${head:24:8}" = 49484452 ] || fail "$shot is not a PNG"
+  size="$((16#${head:32:8}))x$((16#${head:40:8}))"
   [ "$size" = 811x286 ] || fail "the screenshot is $size, not 811x286"
   echo "screenshot $shot: $size"
 }
