@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/ForeignByteOrder.h"
 #include "effect/presets/RegistryNames.h"
 #include "effect/presets/StreamDispatch.h"
 #include "effect/presets/StreamHeader.h"
@@ -22,6 +23,14 @@ using Bytes = std::vector<uint8_t>;
 constexpr size_t kProgramRecords = 168 + 12 * 32;  // a name record and 12 parameter records
 constexpr int kSmallBankPrograms = 3;
 
+using testsupport::swapWordAt;
+
+// A stream (ID included) as a big-endian machine writes it.
+Bytes bigEndian(const Bytes& stream)
+{
+    return testsupport::foreignStream(stream, true);
+}
+
 void put32(Bytes& bytes, size_t at, uint32_t v)
 {
     for (int k = 0; k < 4; ++k)
@@ -32,12 +41,6 @@ uint32_t get32(const Bytes& bytes, size_t at)
 {
     return uint32_t(bytes.at(at)) | uint32_t(bytes.at(at + 1)) << 8 | uint32_t(bytes.at(at + 2)) << 16 |
            uint32_t(bytes.at(at + 3)) << 24;
-}
-
-void swap32(Bytes& bytes, size_t at)
-{
-    std::swap(bytes.at(at), bytes.at(at + 3));
-    std::swap(bytes.at(at + 1), bytes.at(at + 2));
 }
 
 void append32(Bytes& bytes, uint32_t v, bool swapped = false)
@@ -60,26 +63,6 @@ void appendName(Bytes& bytes, const char* name)
     char field[24] = {};
     std::strncpy(field, name, 23);
     bytes.insert(bytes.end(), field, field + 24);
-}
-
-// A stream (ID included) as a big-endian machine writes it.
-Bytes bigEndian(const Bytes& stream)
-{
-    Bytes out = stream;
-    swap32(out, 0);
-    for (size_t at = 5; at + 4 <= kStreamHeaderSize; at += 4)
-        swap32(out, at);
-    for (size_t at = kStreamHeaderSize; at < stream.size();) {
-        const uint32_t type = get32(stream, at);
-        const uint32_t length = get32(stream, at + 4);
-        for (size_t k = 0; k < 3; ++k)
-            swap32(out, at + 4 * k);
-        if (type != 0)
-            for (size_t k = 0; k < length / 4; ++k)
-                swap32(out, at + 12 + 4 * k);
-        at += 12 + length;
-    }
-    return out;
 }
 
 // The first programs of a bank stream, with the header's counts to match: small, and still a stream the reader takes.
@@ -166,8 +149,8 @@ int main(int argc, char** argv)
     smallChunk.insert(smallChunk.end(), small.begin(), small.end());
     write(folder, "set_chunk", "streams_small", smallChunk);
     Bytes swappedChunk = Bytes(chunk.begin(), chunk.begin() + 8);
-    swap32(swappedChunk, 0);
-    swap32(swappedChunk, 4);
+    swapWordAt(swappedChunk, 0);
+    swapWordAt(swappedChunk, 4);
     const Bytes swappedSmall = bigEndian(small);
     swappedChunk.insert(swappedChunk.end(), swappedSmall.begin(), swappedSmall.end());
     write(folder, "set_chunk", "streams_big_endian", swappedChunk);
@@ -185,7 +168,7 @@ int main(int argc, char** argv)
     write(folder, "preset_stream", "preset", preset);
     // The format byte's lowest bit marks a swapped stream for these targets.
     Bytes swappedPreset = bigEndian(preset);
-    swap32(swappedPreset, 0);
+    swapWordAt(swappedPreset, 0);
     swappedPreset[kHeaderFormatOffset] |= 1;
     write(folder, "preset_stream", "preset_big_endian", swappedPreset);
     write(folder, "aux_stream", "aux", aux);

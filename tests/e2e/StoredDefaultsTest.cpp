@@ -1,6 +1,7 @@
 // The stored defaults and remembered file locations of the real plug-in: values under the preset system's key come
 // back when the library is loaded again, damaged ones are ignored, and unloading stores the file locations. The
 // values are written here the way the editor's buttons write them: one whole stream each.
+#include "tests/support/ForeignByteOrder.h"
 #include "E2eSupport.h"
 
 #include "hosts/vst2/ProgramSelection.h"
@@ -35,10 +36,10 @@ void putLe32(Bytes& bytes, size_t at, uint32_t v)
         bytes.at(at + k) = uint8_t(v >> (8 * k));
 }
 
-void swap32(Bytes& bytes, size_t at)
+// The stream as a big-endian machine writes it, the ID too.
+Bytes bigEndian(const Bytes& stream)
 {
-    std::swap(bytes.at(at), bytes.at(at + 3));
-    std::swap(bytes.at(at + 1), bytes.at(at + 2));
+    return testsupport::foreignStream(stream, true);
 }
 
 // The name of one program of a bank stream, from its name record.
@@ -71,25 +72,6 @@ Bytes presetStreamOf(const Bytes& bank, int program)
         putLe32(records, at + 8, 0);
     preset.insert(preset.end(), records.begin(), records.end());
     return preset;
-}
-
-// The stream as a big-endian machine writes it: every 32-bit field swapped, the ID too; name bytes are not.
-Bytes bigEndian(const Bytes& stream)
-{
-    Bytes out = stream;
-    for (size_t at = 0; at + 4 <= kHeader; at += at == 0 ? 5 : 4)
-        swap32(out, at);
-    for (size_t at = kHeader; at < stream.size();) {
-        const uint32_t type = le32(stream, at);
-        const uint32_t length = le32(stream, at + 4);
-        for (size_t k = 0; k < 3; ++k)
-            swap32(out, at + 4 * k);
-        if (type != 0)
-            for (size_t k = 0; k < length / 4; ++k)
-                swap32(out, at + 12 + 4 * k);
-        at += 12 + length;
-    }
-    return out;
 }
 
 class StoredDefaults : public ::testing::Test

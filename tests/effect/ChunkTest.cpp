@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "tests/support/ForeignByteOrder.h"
 #include "common/ByteReader.h"
 #include "tests/effect/EffectFixture.h"
 
@@ -14,30 +15,14 @@ uint32_t word(const std::vector<uint8_t>& bytes, size_t offset)
            uint32_t(bytes[offset + 3]) << 24;
 }
 
-void swapWord(std::vector<uint8_t>& bytes, size_t offset)
-{
-    std::swap(bytes[offset], bytes[offset + 3]);
-    std::swap(bytes[offset + 1], bytes[offset + 2]);
-}
+using testsupport::swapWordAt;
 
 // The same chunk as a big-endian processor would have written it.
 std::vector<uint8_t> byteSwappedChunk(std::vector<uint8_t> chunk)
 {
-    swapWord(chunk, 0);
-    swapWord(chunk, 4);
-    for (size_t offset = 8 + 5; offset < 8 + 41; offset += 4)
-        swapWord(chunk, offset);
-    size_t at = 8 + 41;
-    while (at + 12 <= chunk.size()) {
-        const uint32_t type = word(chunk, at);
-        const uint32_t length = word(chunk, at + 4);
-        for (size_t w = 0; w < 3; ++w)
-            swapWord(chunk, at + 4 * w);
-        if (type == 1)
-            for (size_t w = 0; w < 5; ++w)
-                swapWord(chunk, at + 12 + 4 * w);
-        at += 12 + length;
-    }
+    swapWordAt(chunk, 0);
+    swapWordAt(chunk, 4);
+    testsupport::swapStream(chunk, 8, false);
     return chunk;
 }
 
@@ -207,7 +192,7 @@ TEST_F(ChunkTest, OlderRawFormEdgeCases)
     std::vector<uint8_t> swapped = rawBankChunk(48, 3, 0.5f);
     for (size_t offset = 0; offset < swapped.size(); offset += 4)
         if (offset < 32 || (offset - 32) % 88 >= 24)
-            swapWord(swapped, offset);
+            swapWordAt(swapped, offset);
     EXPECT_EQ(restore(swapped), 0);
     EXPECT_EQ(effect->getCurrentProgramIndex(), 3);
     EXPECT_STREQ(effect->program(3)->name, "Old 3");

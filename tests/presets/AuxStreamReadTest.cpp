@@ -61,7 +61,7 @@ std::vector<uint8_t> floatsLE(const std::vector<float>& values, bool swapped = f
     for (size_t i = 0; i < values.size(); ++i) {
         putLeFloat(out, 4 * i, values[i]);
         if (swapped)
-            swap32At(out, 4 * i);
+            swapWordAt(out, 4 * i);
     }
     return out;
 }

@@ -23,7 +23,7 @@ std::vector<uint8_t> oldBlocks(int32_t programs, int32_t n, bool swapped = false
         for (size_t i = 0; i < values; ++i) {
             putLeFloat(block, 24 + 4 * i, oldValue(p, int32_t(i)));
             if (swapped)
-                swap32At(block, 24 + 4 * i);
+                swapWordAt(block, 24 + 4 * i);
         }
         out.insert(out.end(), block.begin(), block.end());
     }

@@ -213,7 +213,7 @@ TEST_F(PresetFiles, ByteOrderAndEndianReversedEntries)
             SCOPED_TRACE(std::string(bank ? "bank: " : "preset: ") + c.label);
             std::vector<uint8_t> bytes = c.swapRecords ? streamtest::swappedStream(native) : native;
             if (c.swapId)
-                streamtest::swap32At(bytes, 0);
+                streamtest::swapWordAt(bytes, 0);
             const std::string file = folder.file(c.label);
             scratchtest::writeBytes(file, bytes);
 

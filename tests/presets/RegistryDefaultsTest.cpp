@@ -213,7 +213,7 @@ TEST_F(RegistryDefaults, ValuesWrittenInTheOtherByteOrderLoad)
     // A big-endian machine writes the ID swapped too.
     auto bigEndian = [](const std::vector<uint8_t>& stream) {
         std::vector<uint8_t> swapped = streamtest::swappedStream(stream);
-        streamtest::swap32At(swapped, 0);
+        streamtest::swapWordAt(swapped, 0);
         return swapped;
     };
     storeValue("DefaultBank", bigEndian(bank));

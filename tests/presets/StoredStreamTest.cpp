@@ -83,9 +83,9 @@ TEST(StoredStream, EveryLayoutLoadsInEitherByteOrder)
         std::vector<uint8_t> swapped;
     };
     std::vector<uint8_t> swappedBank = swappedStream(bank);
-    swap32At(swappedBank, 0);
+    swapWordAt(swappedBank, 0);
     std::vector<uint8_t> swappedPreset = swappedStream(preset);
-    swap32At(swappedPreset, 0);
+    swapWordAt(swappedPreset, 0);
     const Case cases[] = {
         {"bank stream", StoredKind::Bank, bank, swappedBank},
         {"preset stream", StoredKind::Preset, preset, swappedPreset},

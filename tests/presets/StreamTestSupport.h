@@ -17,8 +17,17 @@
 #include "effect/presets/CPresetSystemEffect.h"
 #include "effect/presets/ProgramRecord.h"
 #include "effect/presets/StreamHeader.h"
+#include "tests/support/ForeignByteOrder.h"
 
 namespace streamtest {
+
+using testsupport::swapWordAt;
+
+// The same stream as a processor of the other byte order writes it; the ID stays as the callers compare it.
+inline std::vector<uint8_t> swappedStream(const std::vector<uint8_t>& native)
+{
+    return testsupport::foreignStream(native, false);
+}
 
 constexpr int32_t kUniqueID = fourCharCode('Q', 'K', 'v', 'p');
 
@@ -183,12 +192,6 @@ inline void putLeFloat(std::vector<uint8_t>& bytes, size_t offset, float f)
     std::memcpy(&u, &f, 4);
     putLe32(bytes, offset, u);
 }
-inline void swap32At(std::vector<uint8_t>& bytes, size_t offset)
-{
-    std::swap(bytes.at(offset), bytes.at(offset + 3));
-    std::swap(bytes.at(offset + 1), bytes.at(offset + 2));
-}
-
 // Header fields at their offsets, read by hand from a native stream.
 constexpr size_t kRecordsStart = 41;
 constexpr size_t kRecordCountAt = 13;
@@ -205,24 +208,6 @@ inline std::vector<size_t> recordOffsets(const std::vector<uint8_t>& stream)
         offset += 12 + static_cast<size_t>(leInt(stream, offset + 4));
     }
     return offsets;
-}
-
-// The same stream as a processor of the other byte order writes it: every 32-bit field swapped, name bytes not.
-inline std::vector<uint8_t> swappedStream(const std::vector<uint8_t>& native)
-{
-    std::vector<uint8_t> out = native;
-    for (size_t offset : recordOffsets(native)) {
-        const int32_t type = leInt(native, offset);
-        const int32_t length = leInt(native, offset + 4);
-        for (size_t k = 0; k < 3; ++k)
-            swap32At(out, offset + 4 * k);
-        if (type != 0)
-            for (int32_t k = 0; k < length / 4; ++k)
-                swap32At(out, offset + 12 + 4 * size_t(k));
-    }
-    for (size_t offset = 5; offset + 4 <= kRecordsStart; offset += 4)
-        swap32At(out, offset);
-    return out;
 }
 
 // The header as the file and chunk readers hand it over: swapped back to the processor's order when needed.
