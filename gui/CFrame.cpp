@@ -484,35 +484,21 @@ bool CFrame::onWheel(const CPoint& where, const float& distance, const CButtonSt
     return false;
 }
 
-int32_t CFrame::onKeyDown(VstKeyCode& key)
-{
-    if (CView* focus = focusView_)
-    {
-        KeepAlive keep(focus);
-        if (focus->onKeyDown(key) == 1)
-            return 1;
-    }
-    if (CView* modal = modalView_)
-    {
-        KeepAlive keep(modal);
-        if (modal->onKeyDown(key) == 1)
-            return 1;
-    }
-    return -1;
-}
+int32_t CFrame::onKeyDown(VstKeyCode& key) { return routeKey(key, &CView::onKeyDown); }
 
-int32_t CFrame::onKeyUp(VstKeyCode& key)
+int32_t CFrame::onKeyUp(VstKeyCode& key) { return routeKey(key, &CView::onKeyUp); }
+
+// Keys go to the focus view first, then to the modal view; 1 when one of them took it, -1 otherwise.
+int32_t CFrame::routeKey(VstKeyCode& key, int32_t (CView::*handler)(VstKeyCode&))
 {
-    if (CView* focus = focusView_)
+    // Each is read when its turn comes: the focus view's handler may change the modal view.
+    for (CView* CFrame::*slot : {&CFrame::focusView_, &CFrame::modalView_})
     {
-        KeepAlive keep(focus);
-        if (focus->onKeyUp(key) == 1)
-            return 1;
-    }
-    if (CView* modal = modalView_)
-    {
-        KeepAlive keep(modal);
-        if (modal->onKeyUp(key) == 1)
+        CView* view = this->*slot;
+        if (!view)
+            continue;
+        KeepAlive keep(view);
+        if ((view->*handler)(key) == 1)
             return 1;
     }
     return -1;

@@ -114,6 +114,7 @@ protected:
     // Schedules repaints of the dirty views (the whole frame when it is dirty itself).
     void invalidateDirtyViews();
     void drawChild(CDrawContext* context, CView* view, const CRect& region);
+    int32_t routeKey(VstKeyCode& key, int32_t (CView::*handler)(VstKeyCode&));
 
     VSTGUIEditorInterface* editor_;
     std::unique_ptr<IPlatformFrame> platformFrame_;

@@ -1,17 +1,4 @@
-# Cross-build for x64 Windows with Debian's mingw-w64. The -posix compilers carry std::mutex and std::thread;
-# everything is linked statically so the DLL imports system DLLs only. Tests run under Wine.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(QOR_MINGW_TRIPLE x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${QOR_MINGW_TRIPLE}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${QOR_MINGW_TRIPLE}-g++-posix)
-set(CMAKE_RC_COMPILER ${QOR_MINGW_TRIPLE}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${QOR_MINGW_TRIPLE})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
-set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")
-set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static")
-set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/../wine-run;x64")
+# Cross-build for x64 Windows.
+set(QOR_MINGW_PROCESSOR x86_64)
+set(QOR_WINE_ARCH x64)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
