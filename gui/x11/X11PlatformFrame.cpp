@@ -284,15 +284,20 @@ void X11PlatformFrame::paint(const CRect& region)
     }
     cairo_surface_flush(buffer);
 
-    cairo_t* cr = cairo_create(windowSurface_);
-    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-    cairo_set_source_surface(cr, buffer, left, top);
-    cairo_rectangle(cr, left, top, right - left, bottom - top);
-    cairo_fill(cr);
-    cairo_destroy(cr);
-    cairo_surface_flush(windowSurface_);
+    if (!windowGone_)
+    {
+        // The host may destroy its window (and ours with it) before we have read the notice of it: a copy to a
+        // window that is gone must not end the host through the default X error handler.
+        X11ErrorTrap trap(display_);
+        cairo_t* cr = cairo_create(windowSurface_);
+        cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+        cairo_set_source_surface(cr, buffer, left, top);
+        cairo_rectangle(cr, left, top, right - left, bottom - top);
+        cairo_fill(cr);
+        cairo_destroy(cr);
+        cairo_surface_flush(windowSurface_);
+    }
     cairo_surface_destroy(buffer);
-    XFlush(display_);
 }
 
 bool X11PlatformFrame::getCurrentMousePosition(CPoint& where) const
