@@ -4,7 +4,7 @@
 #include "effect/vst2/EffectRecord.h"
 #include "effect/vst2/Records.h"
 #include "hosts/vst2/HostCallLog.h"
-#include "hosts/vst2/Library.h"
+#include "platform/Library.h"
 
 #include <atomic>
 #include <cstdint>
@@ -117,7 +117,7 @@ private:
     intptr_t answer(const HostCall& call, void* ptr);
     std::string textRequest(int32_t opcode, int32_t index);
 
-    Library library_;
+    platform::Library library_;
     EffectRecord* record_ = nullptr;
     std::string path_;
     std::string error_;

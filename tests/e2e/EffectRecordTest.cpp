@@ -3,7 +3,7 @@
 
 #include "effect/vst2/Opcodes.h"
 #include "effect/vst2/Records.h"
-#include "hosts/vst2/Library.h"
+#include "platform/Library.h"
 
 #include <cstring>
 #include <vector>
@@ -146,7 +146,7 @@ TEST_P(RefusedHostVersion, EntryReturnsNullAndBuildsNothing)
     EXPECT_EQ(effect.log().callsWithOpcode(audioMasterVersion).size(), GetParam().expectedRequests);
     // A constructed effect would select its first program and say so.
     EXPECT_EQ(effect.log().calls().size(), GetParam().expectedRequests);
-    EXPECT_FALSE(vst2host::Library::isResident(kPluginPath));
+    EXPECT_FALSE(platform::Library::isResident(kPluginPath));
 }
 
 INSTANTIATE_TEST_SUITE_P(EitherRequest, RefusedHostVersion,
@@ -164,10 +164,10 @@ TEST(EffectLifetime, CloseAnswersOneAndUnloadsTheLibrary)
 {
     HostedEffect effect;
     ASSERT_TRUE(effect.load(kPluginPath)) << effect.error();
-    ASSERT_TRUE(vst2host::Library::isResident(kPluginPath));
+    ASSERT_TRUE(platform::Library::isResident(kPluginPath));
     EXPECT_EQ(effect.close(), 1);
     EXPECT_EQ(effect.record(), nullptr);
-    EXPECT_FALSE(vst2host::Library::isResident(kPluginPath))
+    EXPECT_FALSE(platform::Library::isResident(kPluginPath))
         << "the plug-in library stays mapped after its only effect was closed and the host let it go";
 }
 

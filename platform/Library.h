@@ -1,10 +1,10 @@
-// A shared library loaded at run time: the one place the host touches the operating system's loader.
-// posix/Library.cpp uses dlopen; a win32/Library.cpp with LoadLibraryA/GetProcAddress fits beside it.
+// A shared library loaded at run time: the one loader of every host stand-in and both bridges.
+// posix/Library.cpp uses dlopen, win32/Library.cpp LoadLibraryA and GetProcAddress.
 #pragma once
 
 #include <string>
 
-namespace vst2host {
+namespace platform {
 
 class Library
 {
@@ -31,4 +31,4 @@ private:
     std::string error_;
 };
 
-}  // namespace vst2host
+}  // namespace platform

@@ -1,8 +1,8 @@
-#include "hosts/vst2/Library.h"
+#include "platform/Library.h"
 
 #include <dlfcn.h>
 
-namespace vst2host {
+namespace platform {
 namespace {
 
 // dlopen searches the library path for a name without a slash; a plug-in is always named by its file.
@@ -56,4 +56,4 @@ bool Library::isResident(const std::string& path)
     return true;
 }
 
-}  // namespace vst2host
+}  // namespace platform

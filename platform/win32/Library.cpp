@@ -1,8 +1,8 @@
-#include "hosts/vst2/Library.h"
+#include "platform/Library.h"
 
 #include <windows.h>
 
-namespace vst2host {
+namespace platform {
 namespace {
 
 std::string lastError(const char* what)
@@ -44,4 +44,4 @@ bool Library::isResident(const std::string& path)
     return GetModuleHandleA(path.c_str()) != nullptr;
 }
 
-}  // namespace vst2host
+}  // namespace platform
