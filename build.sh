@@ -13,6 +13,9 @@ packages=(
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
   wine wine64 wine32:i386
   ardour
+  # JUCE (the AAX plug-in's framework) and what its Linux build compiles against.
+  juce-modules-source libfreetype-dev libjpeg-dev zlib1g-dev
+  libxrandr-dev libxinerama-dev libxcursor-dev libxext-dev
 )
 
 sudo_cmd=()
