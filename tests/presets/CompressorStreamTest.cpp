@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 
 #include "StreamTestSupport.h"
 #include "effect/QorFETcomp.h"
@@ -25,6 +26,8 @@ TEST(CompressorStreams, BankWrittenByOneInstanceReadsIntoAnother)
     ASSERT_NE(records, nullptr);
     for (int32_t p = 0; p < kBankPrograms; ++p) {
         ProgramRecord& program = records[p];
+        // Names are NUL-padded in the bank, as every road in leaves them.
+        std::memset(program.name, 0, sizeof program.name);
         std::snprintf(program.name, sizeof program.name, "Edited %02d", p);
         for (int32_t i = 1; i < kProgramParams; ++i)  // power is common to all programs, so left alone
             program.values[i] = float((p * 7 + i) % 11) / 10.0f;
