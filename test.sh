@@ -6,6 +6,10 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 jobs=$(nproc)
+# The tests use non-ASCII file names, and Wine maps them to Linux names only under a UTF-8 locale. C.UTF-8 exists
+# on every Debian 12, so the suite does not depend on what the caller's environment holds (or lacks).
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
+unset LANGUAGE
 
 echo "== Native release build: unit, end-to-end and concurrency tests"
 mkdir -p build/reference
