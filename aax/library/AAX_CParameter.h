@@ -1,6 +1,7 @@
 // A parameter with a value of type T (float or bool in this plug-in) and its taper and display delegates.
 // Values the plug-in sets go to the host through the automation delegate when one is attached, and come back as
 // the host's update; without one the update runs at once.
+// Host threads (main, GUI, automation) call it through the effect-parameters object; it takes no lock of its own.
 #pragma once
 
 #include <algorithm>
