@@ -274,3 +274,44 @@ TEST_F(Processor, ProgramsAreTheEffects)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Processor, StateRoundTripIntoASecondInstanceKeepsTheEffectsValues)
+{
+    processor->setEffectParameter(8, 0.3f);
+    processor->setEffectParameter(10, 0.7f);
+    juce::MemoryBlock saved;
+    processor->getStateInformation(saved);
+    ASSERT_GE(saved.getSize(), 8u);
+    const auto* bytes = static_cast<const uint8_t*>(saved.getData());
+    const uint8_t trailer[8] = {0, 0, 0x30, 0, 0, 0, 0x30, 0};
+    EXPECT_TRUE(std::equal(trailer, trailer + 8, bytes + saved.getSize() - 8)) << "the chunk form's trailer";
+
+    PellixAudioProcessor second;
+    ASSERT_NE(second.effectRecord(), nullptr);
+    second.setStateInformation(saved.getData(), static_cast<int>(saved.getSize()));
+    EXPECT_EQ(second.getEffectParameter(8), 0.3f);
+    EXPECT_EQ(second.getEffectParameter(10), 0.7f);
+
+    juce::MemoryBlock again;
+    second.getStateInformation(again);
+    EXPECT_EQ(again, saved);
+}
+
+TEST_F(Processor, ShortOrUnknownBlobsChangeNothing)
+{
+    processor->setEffectParameter(8, 0.3f);
+    juce::MemoryBlock saved;
+    processor->getStateInformation(saved);
+    std::vector<uint8_t> unknown(static_cast<const uint8_t*>(saved.getData()),
+                                 static_cast<const uint8_t*>(saved.getData()) + saved.getSize());
+    unknown[unknown.size() - 8 + 2] = 0x12;  // marker 0x1234
+    unknown[unknown.size() - 8 + 3] = 0x34;
+    processor->setEffectParameter(8, 0.6f);
+    processor->setStateInformation(unknown.data(), static_cast<int>(unknown.size()));
+    processor->setStateInformation(saved.getData(), 11);
+    EXPECT_EQ(processor->getEffectParameter(8), 0.6f);
+}
+
+}  // namespace
