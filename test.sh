@@ -25,6 +25,8 @@ cmake -S . -B build/tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQOR_SANITIZE=thread
 tsan_targets=(qor_concurrency_tests)
 # The AAX library's packet dispatcher lock, while the AAX plug-in is part of the tree.
 if [ -d aax/library ]; then tsan_targets+=(qor_aax_library_concurrency_tests); fi
+# The AAX bridge's processor: audio blocks against parameter and state work (it stands on JUCE).
+if [ -d aax/bridge ] && [ -d thirdparty/juce ]; then tsan_targets+=(qor_aax_bridge_concurrency_tests); fi
 cmake --build build/tsan -j "$jobs" --target "${tsan_targets[@]}"
 TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build/tsan --output-on-failure -L concurrency
 
