@@ -26,7 +26,12 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
 
 echo "== ThreadSanitizer: concurrency tests"
 cmake -S . -B build/tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQOR_SANITIZE=thread -DQOR_BUILD_BENCHMARKS=OFF
-cmake --build build/tsan -j "$jobs" --target qor_concurrency_tests qor_juce_tests
+tsan_targets=(qor_concurrency_tests qor_juce_tests)
+# The AAX library's packet dispatcher lock, while the AAX plug-in is part of the tree.
+if [ -d aax/library ]; then tsan_targets+=(qor_aax_library_concurrency_tests); fi
+# The AAX bridge's processor: audio blocks against parameter and state work (it stands on JUCE).
+if [ -d aax/bridge ] && [ -d thirdparty/juce ]; then tsan_targets+=(qor_aax_bridge_concurrency_tests); fi
+cmake --build build/tsan -j "$jobs" --target "${tsan_targets[@]}"
 TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build/tsan --output-on-failure -L concurrency
 
 echo "== Fuzzing: every reader of untrusted bytes (libFuzzer with AddressSanitizer and UBSan, clang)"

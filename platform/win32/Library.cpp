@@ -23,7 +23,10 @@ bool Library::open(const std::string& path)
     error_.clear();
     handle_ = LoadLibraryA(path.c_str());
     if (handle_ == nullptr)
+    {
+        errorCode_ = static_cast<int>(GetLastError());
         error_ = lastError("cannot load library");
+    }
     return handle_ != nullptr;
 }
 
@@ -37,6 +40,19 @@ void Library::close()
     if (handle_ != nullptr)
         FreeLibrary(static_cast<HMODULE>(handle_));
     handle_ = nullptr;
+}
+
+std::string Library::fileName(const std::string& stem)
+{
+    return stem + ".dll";
+}
+
+bool Library::setSearchDirectory(const std::string& folder, int& errorCode)
+{
+    if (SetDllDirectoryA(folder.c_str()))
+        return true;
+    errorCode = static_cast<int>(GetLastError());
+    return false;
 }
 
 bool Library::isResident(const std::string& path)

@@ -6,6 +6,8 @@ namespace platform {
 
 void showMessage(const char* title, const char* text)
 {
+    if (logMessageForTests(title, text))
+        return;
     MessageBoxA(nullptr, text ? text : "", title ? title : "", MB_OK);
 }
 
