@@ -138,12 +138,12 @@ int32_t CEffectGroup::FindTypeForStems(SFicPlugInSpec* spec, int32_t kind, int32
             continue;
         const int32_t candidateInputFlag = candidate->GetInputStem() == 2;
         const int32_t candidateOutputFlag = candidate->GetOutputStem() == 2;
-        // A flag of -1 asks for the exact stems instead.
-        const bool inputMatches = inputFlag == -1 ? candidate->GetInputStem() == inputStem
-                                                  : candidateInputFlag == inputFlag;
-        const bool outputMatches = outputFlag == -1 ? candidate->GetOutputStem() == outputStem
-                                                    : candidateOutputFlag == outputFlag;
-        if (inputMatches && outputMatches)
+        // A flag of -1 asks for the exact stems alone. The stems must match in every case: the flags cannot tell
+        // mono from stereo, and a stereo instance named after a mono type would tell the host the wrong channels.
+        const bool flagsMatch = (inputFlag == -1 || candidateInputFlag == inputFlag) &&
+                                (outputFlag == -1 || candidateOutputFlag == outputFlag);
+        const bool stemsMatch = candidate->GetInputStem() == inputStem && candidate->GetOutputStem() == outputStem;
+        if (flagsMatch && stemsMatch)
             return 0;
     }
     return rtas::kNoTypeForSpec;

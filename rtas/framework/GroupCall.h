@@ -71,9 +71,13 @@ private:
     F fF;
 };
 
+namespace rtas {
+
 template <typename F>
 int32_t RunGuarded(F f)
 {
     SLambdaGroupFunc<F> call(std::move(f));
     return RunGroupCall(call);
 }
+
+}  // namespace rtas
