@@ -17,6 +17,8 @@ packages=(
   # JUCE (the AAX plug-in's framework) and what its Linux build compiles against.
   juce-modules-source libfreetype-dev libjpeg-dev zlib1g-dev
   libxrandr-dev libxinerama-dev libxcursor-dev libxext-dev
+  # The Windows builds' libpng, libjpeg-turbo and libsndfile, built from Debian's source packages.
+  libz-mingw-w64-dev nasm dpkg-dev
 )
 
 sudo_cmd=()
@@ -51,6 +53,7 @@ jobs=$(nproc)
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DQOR_DIST=ON \
   -DQOR_REFERENCE_DIR="$PWD/build/reference" -DQOR_REFERENCE_MODE=write
 cmake --build build/release -j "$jobs"
+thirdparty/build-windows-libs.sh x64 x86
 for arch in x64 x86; do
   cmake -S . -B "build/win-$arch" -DCMAKE_TOOLCHAIN_FILE="cmake/toolchains/mingw-$arch.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DQOR_DIST=ON -DQOR_BUILD_BENCHMARKS=OFF \

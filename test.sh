@@ -65,6 +65,8 @@ trap stop_wine EXIT
 for arch in x64 x86; do
   mkdir -p "$QOR_WINE_ROOT/$arch"
   cmake/wine-run "$arch" wineboot -i >/dev/null 2>&1 </dev/null
+  # Without a display Wine cannot make JUCE's hidden message window, and its timers never fire: the null driver can.
+  cmake/wine-run "$arch" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1 </dev/null
   WINEPREFIX="$QOR_WINE_ROOT/$arch" wineserver -w
   WINEPREFIX="$QOR_WINE_ROOT/$arch" wineserver -p >/dev/null 2>&1 </dev/null
   cmake/wine-run "$arch" wineboot >/dev/null 2>&1 </dev/null
