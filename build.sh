@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 packages=(
   build-essential cmake pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  libsndfile1-dev
+  libsndfile1-dev libxsimd-dev
   clang libclang-rt-14-dev
   libcairo2-dev libx11-dev libpng-dev fonts-liberation xvfb xauth xdotool x11-utils
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64 binutils-mingw-w64-i686

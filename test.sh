@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the whole test suite: the native build's tests (which also write the reference renders), every test again
 # under AddressSanitizer and UBSan, the concurrency tests under ThreadSanitizer, the fuzz targets for a bounded
-# time, both Windows builds' tests under Wine (compared against the native renders), and the benchmark's figures.
+# time, both Windows builds' tests under Wine (their renders must equal the native ones bit for bit), and the
+# benchmark's figures.
 # Run ./build.sh first.
 set -euo pipefail
 cd "$(dirname "$0")"
