@@ -1,5 +1,6 @@
 // The bridges' saved state as a host hands it back: read into the compressor (chunk form) and into an effect that
-// keeps no chunk (bank form), whose state must then survive a save and a second load unchanged.
+// keeps no chunk (bank form), whose state must then survive a save and a second load unchanged. A state the
+// compressor takes must come back byte for byte from a fresh instance, and one it refuses must leave its bank alone.
 #include <cstring>
 #include <string>
 #include <vector>
@@ -19,10 +20,15 @@ public:
     int32_t programCount() const override { return record_->numPrograms; }
     intptr_t dispatch(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt) override
     {
-        return record_->dispatcher(record_, opcode, index, value, ptr, opt);
+        const intptr_t result = record_->dispatcher(record_, opcode, index, value, ptr, opt);
+        if (opcode == effSetChunk)
+            chunkRefused = result != 0;
+        return result;
     }
     float getParameter(int32_t index) override { return record_->getParameter(record_, index); }
     void setParameter(int32_t index, float value) override { record_->setParameter(record_, index, value); }
+
+    bool chunkRefused = false;
 
 private:
     EffectRecord* record_;
@@ -72,8 +78,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     fuzzing::FuzzEffect& fuzz = fuzzing::FuzzEffect::instance();
     fuzz.reset();
     fuzzing::ExactCopy blob(data, size);
+    const std::vector<uint8_t> before = fuzz.bankBytes();
     RecordTarget compressor(fuzz.effect().getRecord());
-    stateblob::read(&compressor, blob.data(), blob.size());
+    const stateblob::ReadResult taken = stateblob::read(&compressor, blob.data(), blob.size());
+    if (taken.form == stateblob::ReadForm::Ignored || compressor.chunkRefused)
+        fuzz.requireUnchanged(before, "a bridge state blob");
+    else
+        // The bank form reaches the compressor through the host's set-parameter, like automation.
+        fuzz.requireRoundTrip(fuzzing::SavedForm::Chunk, "a bridge state blob",
+                              taken.form == stateblob::ReadForm::Bank ? fuzzing::UnsavedParameters::SetByHost
+                                                                      : fuzzing::UnsavedParameters::Compared);
 
     BankEffect first;
     if (!restore(first, blob.data(), blob.size()))

@@ -22,6 +22,15 @@ enum class SavedForm
     PresetStream,
 };
 
+// Whether the values of the parameters no saved state carries (3, 7, 14 and 15) take part in the comparison. Every
+// reader of stored state leaves them at the template's values, so they are compared after a load; a host's
+// set-parameter stores them into the program as they come, so after a host drove the effect they cannot come back.
+enum class UnsavedParameters
+{
+    Compared,
+    SetByHost,
+};
+
 class FuzzEffect
 {
 public:
@@ -41,11 +50,12 @@ public:
     // After an accepted load: saves the state in `form` and as the host's chunk, loads each into a fresh instance
     // and saves that again. Aborts unless the fresh instance takes it, saves the same bytes, and holds the same
     // programs, names, current program and parameter values.
-    void requireRoundTrip(SavedForm form, const char* what);
+    void requireRoundTrip(SavedForm form, const char* what,
+                          UnsavedParameters unsaved = UnsavedParameters::Compared);
 
 private:
     FuzzEffect();
-    void roundTrip(QorFETcomp& source, SavedForm form, const char* what);
+    void roundTrip(QorFETcomp& source, SavedForm form, const char* what, UnsavedParameters unsaved);
 
     std::unique_ptr<QorFETcomp> effect_;
     // The instance a saved state is loaded into, put back to the state of a new one before each load.
