@@ -56,6 +56,15 @@ private:
     float values_[48][16] = {};
 };
 
+// As a bridge restores: read, then select the stored current program when it names one.
+bool restore(BankEffect& target, const uint8_t* data, size_t size)
+{
+    const stateblob::ReadResult result = stateblob::read(&target, data, size);
+    if (result.currentProgramInRange)
+        target.dispatch(effSetProgram, 0, result.currentProgram, nullptr, 0.0f);
+    return result.form == stateblob::ReadForm::Bank;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -67,11 +76,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     stateblob::read(&compressor, blob.data(), blob.size());
 
     BankEffect first;
-    if (stateblob::read(&first, blob.data(), blob.size()).form != stateblob::ReadForm::Bank)
+    if (!restore(first, blob.data(), blob.size()))
         return 0;
     const std::vector<uint8_t> saved = stateblob::write(&first);
     BankEffect second;
-    stateblob::read(&second, saved.data(), saved.size());
+    restore(second, saved.data(), saved.size());
     if (stateblob::write(&second) != saved)
         __builtin_trap();
     return 0;

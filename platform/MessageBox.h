@@ -12,4 +12,8 @@ void showMessage(const char* title, const char* text);
 // Appends the message to the QOR_MESSAGE_LOG file and answers true when that hook is set; false otherwise.
 bool logMessageForTests(const char* title, const char* text);
 
+// Tests see messages instead of a box waiting for a click: while a hook is set, showMessage only calls it.
+using MessageHook = void (*)(const char* title, const char* text);
+void setMessageHook(MessageHook hook);
+
 }  // namespace platform
