@@ -350,6 +350,9 @@ void JuceAAX_Processor::CreateParameters()
             parameter = continuous;
         }
         parameter->AddShortenedName(AAX_CString(text(processor_->getParameterName(i, kShortNameLength))));
+        // The host starts from the effect's own values: host writes reach the effect from the start, so a host
+        // that applies what it shows must not meet stale defaults.
+        parameter->UpdateNormalizedValue(processor_->getParameter(i));
         Parameters().AddParameter(parameter);
     }
 }

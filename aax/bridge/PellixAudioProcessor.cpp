@@ -69,6 +69,7 @@ PellixAudioProcessor::PellixAudioProcessor()
             std::strcpy(row[d], "---");
         textCache_.push_back(std::move(row));
     }
+    probedSteps_.assign(static_cast<size_t>(parameters), -1);
     suspendEffect();
     setEffectSampleRate(getSampleRate());
     setEffectBlockSize(getBlockSize());
@@ -208,7 +209,12 @@ const juce::String PellixAudioProcessor::getParameterText(int index)
 
 int PellixAudioProcessor::getParameterNumSteps(int index)
 {
-    return probeParameterSteps(index);
+    if (!isEffectParameter(index) || static_cast<size_t>(index) >= probedSteps_.size())
+        return 0;
+    int& steps = probedSteps_[static_cast<size_t>(index)];
+    if (steps < 0)
+        steps = probeParameterSteps(index);
+    return steps;
 }
 
 void PellixAudioProcessor::setParameter(int index, float value)

@@ -63,7 +63,8 @@ public:
     const juce::String getParameterName(int index) override;
     float getParameter(int index) override;
     const juce::String getParameterText(int index) override;
-    // Probes the effect through 101 values (see probeParameterSteps).
+    // Probes the effect through 101 values (see probeParameterSteps) the first time a parameter is asked about; the
+    // count is kept, so later calls do not sweep the live effect again.
     int getParameterNumSteps(int index) override;
     // Reaches the effect unless a push of all values to the host is running (the push's echo must not be written
     // back into the effect).
@@ -138,6 +139,7 @@ private:
     std::atomic<bool> initialised_{false};
     EffectTimeInfo timeInfo_{};
     std::vector<std::unique_ptr<TextCell[]>> textCache_;
+    std::vector<int> probedSteps_;  // per parameter; -1 until probed
     // The blob last given to an instance without effect, saved again in its place.
     std::vector<uint8_t> keptState_;
 };

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "aax/library/AAX_IEffectGUI.h"
 #include "aax/library/AAX_Types.h"
 #include "effect/vst2/EffectRecord.h"
 #include "effect/vst2/Opcodes.h"
@@ -275,6 +276,38 @@ TEST(PluginFile, EveryObjectReleasedLeavesNoLiveObject)
         ASSERT_TRUE(a.ok() && b.ok());
         EXPECT_GT(session().liveObjects(), 0);
     }
+    EXPECT_EQ(session().liveObjects(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PluginFile, GuiObjectTellsTheEditorsSizeAndOutlivesItsInstanceSafely)
+{
+    auto instance = std::make_unique<Instance>(session(), 2);
+    ASSERT_TRUE(instance->ok());
+    acf::FactoryFunction factory = session().effect()->factory(acf::kProcEffectGui);
+    ASSERT_NE(factory, nullptr);
+    void* unknown = factory();
+    void* iface = nullptr;
+    ASSERT_EQ(acf::tableOf<acf::UnknownTable>(unknown).query(unknown, &acf::kIidEffectGui, &iface), 0);
+    auto* gui = static_cast<AAX_IEffectGUI*>(iface);
+    // The window's own host context, which outlives the instance's.
+    aaxkit::InstanceContext guiContext;
+    guiContext.answer(acf::kIidEffectParameters, static_cast<AAX_IEffectParameters*>(&instance->parameters()));
+    ASSERT_EQ(gui->Initialise(static_cast<IACFUnknown*>(guiContext.context())), 0);
+    acf::ViewSize size{};
+    ASSERT_EQ(gui->QueryViewSize(&size), 0);
+    EXPECT_EQ(size.vertical, 286.0f);  // height first
+    EXPECT_EQ(size.horizontal, 811.0f);
+    EXPECT_EQ(gui->ShowControlHighlight("8", 1, 0), AAX_ERROR_NULL_OBJECT);
+
+    // The host lets the instance go first; the GUI object still holds it, then lets go itself, and its last release
+    // must not reach the effect, which went with the instance.
+    instance.reset();
+    EXPECT_EQ(gui->Shutdown(), 0);
+    gui->Release();
     EXPECT_EQ(session().liveObjects(), 0);
 }
 

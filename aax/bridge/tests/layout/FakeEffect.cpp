@@ -1,6 +1,7 @@
 // A stand-in effect library for the loading rule's cases, built three ways: QOR_FAKE_ENTRY_MAIN exports only the
 // entry "Main"; QOR_FAKE_ENTRY_NULL exports "main" returning no record; neither exports no entry at all. Its
-// dispatcher appends each request to the file named by QOR_FAKE_EFFECT_LOG ("opcode index value opt").
+// dispatcher appends each request to the file named by QOR_FAKE_EFFECT_LOG ("opcode index value opt"), its
+// set-parameter entry each write ("set index value").
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -15,21 +16,36 @@
 
 namespace {
 
-intptr_t dispatcher(EffectRecord*, int32_t opcode, int32_t index, intptr_t value, void*, float opt)
+// Appends one line to the log file, when the test names one.
+void logLine(const char* line)
 {
     if (const char* path = std::getenv("QOR_FAKE_EFFECT_LOG"))
     {
         if (std::FILE* file = std::fopen(path, "a"))
         {
-            std::fprintf(file, "%d %d %lld %g\n", opcode, index, static_cast<long long>(value), opt);
+            std::fputs(line, file);
             std::fclose(file);
         }
     }
+}
+
+intptr_t dispatcher(EffectRecord*, int32_t opcode, int32_t index, intptr_t value, void*, float opt)
+{
+    char line[96];
+    std::snprintf(line, sizeof line, "%d %d %lld %g\n", opcode, index, static_cast<long long>(value), opt);
+    logLine(line);
     return 0;
 }
 
 float getParameter(EffectRecord*, int32_t) { return 0.0f; }
-void setParameter(EffectRecord*, int32_t, float) {}
+
+void setParameter(EffectRecord*, int32_t index, float value)
+{
+    char line[64];
+    std::snprintf(line, sizeof line, "set %d %g\n", index, value);
+    logLine(line);
+}
+
 void process(EffectRecord*, float**, float**, int32_t) {}
 
 EffectRecord gRecord = [] {

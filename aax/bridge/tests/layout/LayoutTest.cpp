@@ -21,6 +21,7 @@ using HasEffect = int (*)(void*);
 using SaveState = int (*)(void*, uint8_t*, int);
 using RestoreState = void (*)(void*, const uint8_t*, int);
 using Destroy = void (*)(void*);
+using ParameterSteps = int (*)(void*, int);
 
 void setEnvironment(const char* name, const std::string& value)
 {
@@ -65,6 +66,7 @@ public:
         save_ = reinterpret_cast<SaveState>(library_->symbol("qorProbeSaveState"));
         restore_ = reinterpret_cast<RestoreState>(library_->symbol("qorProbeRestoreState"));
         destroy_ = reinterpret_cast<Destroy>(library_->symbol("qorProbeDestroy"));
+        steps_ = reinterpret_cast<ParameterSteps>(library_->symbol("qorProbeParameterSteps"));
     }
 
     void create() { processor_ = create_(); }
@@ -77,6 +79,7 @@ public:
     }
     void restore(const std::vector<uint8_t>& bytes) { restore_(processor_, bytes.data(), static_cast<int>(bytes.size())); }
     void destroy() { destroy_(processor_); }
+    int steps(int index) { return steps_(processor_, index); }
 
 private:
     platform::Library* library_ = nullptr;
@@ -85,6 +88,7 @@ private:
     SaveState save_ = nullptr;
     RestoreState restore_ = nullptr;
     Destroy destroy_ = nullptr;
+    ParameterSteps steps_ = nullptr;
     void* processor_ = nullptr;
 };
 
@@ -136,6 +140,23 @@ TEST_F(Layout, EntryNamedMainOnlyLoadsAndIsPreparedWithoutAnOpenRequest)
     all.push_back("1 0 0 0");
     EXPECT_EQ(readLines(requests), all);
     EXPECT_TRUE(readLines(messages).empty());
+}
+
+TEST_F(Layout, StepsOfAParameterAreProbedOnceAndKept)
+{
+    Placed placed(root / "Steps", QOR_FAKE_MAIN_ONLY_PATH);
+    placed.create();
+    auto writes = [&] {
+        size_t count = 0;
+        for (const std::string& line : readLines(requests))
+            count += line.compare(0, 6, "set 1 ") == 0 ? 1 : 0;
+        return count;
+    };
+    EXPECT_EQ(placed.steps(1), 0);  // the stand-in shows no text at all: no change from the empty text
+    EXPECT_EQ(writes(), 102u);      // 101 values and the one restored
+    EXPECT_EQ(placed.steps(1), 0);
+    EXPECT_EQ(writes(), 102u);      // asked again: the live effect is left alone
+    placed.destroy();
 }
 
 TEST_F(Layout, FailuresShowTheirMessageAndLeaveAnInstanceWithoutEffect)

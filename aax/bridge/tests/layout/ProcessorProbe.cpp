@@ -39,6 +39,11 @@ PROBE_EXPORT void qorProbeRestoreState(void* processor, const uint8_t* bytes, in
     static_cast<PellixAudioProcessor*>(processor)->setStateInformation(bytes, size);
 }
 
+PROBE_EXPORT int qorProbeParameterSteps(void* processor, int index)
+{
+    return static_cast<PellixAudioProcessor*>(processor)->getParameterNumSteps(index);
+}
+
 PROBE_EXPORT void qorProbeDestroy(void* processor)
 {
     delete static_cast<PellixAudioProcessor*>(processor);
