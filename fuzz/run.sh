@@ -10,6 +10,7 @@ seconds=${QOR_FUZZ_SECONDS:-10}
 build=${QOR_FUZZ_BUILD_DIR:-build/fuzz}
 targets=(set_chunk bank_stream preset_stream aux_stream old_bank old_preset file_load registry_value)
 [ -d fuzz/corpus/rtas_resource_file ] && targets+=(rtas_resource_file)
+[ -d fuzz/corpus/rtas_elck ] && targets+=(rtas_elck)
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQOR_FUZZ=ON -DQOR_SANITIZE=address -DQOR_BUILD_TESTS=OFF \
