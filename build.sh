@@ -14,6 +14,9 @@ packages=(
   wine wine64 wine32:i386
   g++-multilib libcairo2-dev:i386 libx11-dev:i386 libgtest-dev:i386 qemu-user
   ardour
+  # JUCE (the AAX plug-in's framework) and what its Linux build compiles against.
+  juce-modules-source libfreetype-dev libjpeg-dev zlib1g-dev
+  libxrandr-dev libxinerama-dev libxcursor-dev libxext-dev
 )
 
 sudo_cmd=()
@@ -22,6 +25,20 @@ missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
+if [ ${#missing[@]} -gt 0 ] && [ "$(id -u)" -ne 0 ] && ! command -v sudo >/dev/null 2>&1; then
+  # Without root rights and without sudo nothing can be installed from here: say what to run instead.
+  add_i386=""
+  dpkg --print-foreign-architectures | grep -qx i386 || add_i386="dpkg --add-architecture i386 && "
+  cat >&2 <<EOF
+build.sh needs Debian packages that are not installed, and it is neither run as root nor can it find sudo.
+Install them as root (for example after 'su -'):
+
+  ${add_i386}apt-get update && apt-get install --no-install-recommends ${missing[*]}
+
+then run ./build.sh again as yourself. (Or install sudo and give your user the right to use it.)
+EOF
+  exit 1
+fi
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
   # The x86 Wine needs the i386 architecture.

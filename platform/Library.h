@@ -32,10 +32,19 @@ public:
     // True while the library at path is mapped into this process (by anyone).
     static bool isResident(const std::string& path);
 
+    // The file name of the shared library called stem: "stem.dll" on Windows, "stem.so" elsewhere.
+    static std::string fileName(const std::string& stem);
+    // The folder in which later loads by a relative path look first (SetDllDirectoryA on Windows; kept for this
+    // process's loads elsewhere); the empty text restores the system's search. False with errorCode on failure.
+    static bool setSearchDirectory(const std::string& folder, int& errorCode);
+    // The system's error number of the last failed open (GetLastError on Windows, errno elsewhere).
+    int errorCode() const { return errorCode_; }
+
 private:
     void* handle_ = nullptr;
     bool owned_ = false;
     std::string error_;
+    int errorCode_ = 0;
 };
 
 }  // namespace platform

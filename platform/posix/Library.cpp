@@ -3,13 +3,25 @@
 #include <dlfcn.h>
 
 #include <cctype>
+#include <cerrno>
+#include <mutex>
 
 namespace platform {
 namespace {
 
-// dlopen searches the library path for a name without a slash; a plug-in is always named by its file.
+std::mutex gSearchMutex;
+std::string gSearchDirectory;
+
+// dlopen searches the library path for a name without a slash; a plug-in is always named by its file. A relative
+// path is taken from the search directory when one is set, as Windows does after SetDllDirectoryA.
 std::string asFilePath(const std::string& path)
 {
+    if (!path.empty() && path[0] != '/')
+    {
+        std::lock_guard<std::mutex> lock(gSearchMutex);
+        if (!gSearchDirectory.empty())
+            return gSearchDirectory + "/" + path;
+    }
     return path.find('/') == std::string::npos ? "./" + path : path;
 }
 
@@ -48,9 +60,12 @@ bool Library::openByName(const std::string& name)
     close();
     error_.clear();
     dlerror();
+    errno = 0;
     handle_ = dlopen(name.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (handle_ == nullptr)
+    if (handle_ == nullptr) {
+        errorCode_ = errno != 0 ? errno : ENOENT;
         error_ = lastError("cannot load library");
+    }
     owned_ = handle_ != nullptr;
     return handle_ != nullptr;
 }
@@ -88,6 +103,18 @@ void Library::close()
         dlclose(handle_);
     handle_ = nullptr;
     owned_ = false;
+}
+
+std::string Library::fileName(const std::string& stem)
+{
+    return stem + ".so";
+}
+
+bool Library::setSearchDirectory(const std::string& folder, int& errorCode)
+{
+    std::lock_guard<std::mutex> lock(gSearchMutex);
+    gSearchDirectory = folder;
+    return true;
 }
 
 bool Library::isResident(const std::string& path)

@@ -19,6 +19,8 @@ void showMessage(const char* title, const char* text)
         hook(title ? title : "", text ? text : "");
         return;
     }
+    if (logMessageForTests(title, text))
+        return;
     std::fprintf(stderr, "%s: %s\n", title ? title : "", text ? text : "");
 }
 

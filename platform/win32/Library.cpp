@@ -27,8 +27,10 @@ bool Library::openByName(const std::string& name)
     close();
     error_.clear();
     handle_ = LoadLibraryA(name.c_str());
-    if (handle_ == nullptr)
+    if (handle_ == nullptr) {
+        errorCode_ = static_cast<int>(GetLastError());
         error_ = lastError("cannot load library");
+    }
     owned_ = handle_ != nullptr;
     return handle_ != nullptr;
 }
@@ -55,6 +57,19 @@ void Library::close()
         FreeLibrary(static_cast<HMODULE>(handle_));
     handle_ = nullptr;
     owned_ = false;
+}
+
+std::string Library::fileName(const std::string& stem)
+{
+    return stem + ".dll";
+}
+
+bool Library::setSearchDirectory(const std::string& folder, int& errorCode)
+{
+    if (SetDllDirectoryA(folder.c_str()))
+        return true;
+    errorCode = static_cast<int>(GetLastError());
+    return false;
 }
 
 bool Library::isResident(const std::string& path)

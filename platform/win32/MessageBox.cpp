@@ -20,6 +20,8 @@ void showMessage(const char* title, const char* text)
         hook(title ? title : "", text ? text : "");
         return;
     }
+    if (logMessageForTests(title, text))
+        return;
     MessageBoxA(nullptr, text ? text : "", title ? title : "", MB_OK);
 }
 
