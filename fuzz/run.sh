@@ -12,7 +12,8 @@ build=${QOR_FUZZ_BUILD_DIR:-build/fuzz}
 targets=(set_chunk bank_stream preset_stream aux_stream old_bank old_preset file_load registry_value effect_state_blob)
 # The AAX library's readers, while the AAX plug-in is part of the tree.
 if [ -d aax/library ]; then targets+=(elck_chunk); fi
-[ -d fuzz/corpus/rtas_resource_file ] && targets+=(rtas_resource_file)
+if [ -d hosts/rtas ]; then targets+=(rtas_resource_file); fi
+[ -d fuzz/corpus/rtas_elck ] && targets+=(rtas_elck)
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQOR_FUZZ=ON -DQOR_SANITIZE=address -DQOR_BUILD_TESTS=OFF \

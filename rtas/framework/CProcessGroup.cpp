@@ -26,6 +26,9 @@ CProcessGroup::~CProcessGroup()
 {
     ReleaseTypes();
     DeleteSharingObjects();
+    // A group torn down with instances still alive gives back the resource file they kept open.
+    if (fResourceFileTaken)
+        rtas::ReleasePlugInResourceFile(CurResFile());
     DeleteLock();
 }
 

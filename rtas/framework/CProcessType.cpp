@@ -385,8 +385,9 @@ void CProcessType::GetResourceName(unsigned char* name) const
     name[4] = uint8_t(id);
 }
 
-uint8_t* CProcessType::LoadPageTableResource(uint32_t resourceType)
+uint8_t* CProcessType::LoadPageTableResource(uint32_t resourceType, size_t* loadedSize)
 {
+    *loadedSize = 0;
     unsigned char name[256] = {0};
     GetResourceName(name);
     const int16_t previous = rtas::UsePlugInResourceFile();
@@ -412,18 +413,21 @@ uint8_t* CProcessType::LoadPageTableResource(uint32_t resourceType)
         std::memcpy(data, *found, size_t(size));
         // Two zero bytes end every table, so a reader that walks entries always meets an end.
         data[size] = data[size + 1] = 0;
+        *loadedSize = size_t(size) + 2;
         DisposeHandle(found);
     }
     rtas::ReleasePlugInResourceFile(previous);
     return data;
 }
 
-const uint8_t* CProcessType::GetPageTableResource(uint32_t resourceType)
+const uint8_t* CProcessType::GetPageTableResource(uint32_t resourceType, size_t* size)
 {
     const uint32_t now = TickCount();
     for (PageTableEntry& entry : fPageTables) {
         if (entry.type == resourceType) {
             entry.lastUse = now;
+            if (size != nullptr)
+                *size = entry.size;
             return entry.data;
         }
     }
@@ -433,9 +437,12 @@ const uint8_t* CProcessType::GetPageTableResource(uint32_t resourceType)
             oldest = &entry;
     delete[] oldest->data;
     oldest->data = nullptr;
+    oldest->size = 0;
     oldest->type = resourceType;
     oldest->lastUse = now;
-    oldest->data = LoadPageTableResource(resourceType);
+    oldest->data = LoadPageTableResource(resourceType, &oldest->size);
+    if (size != nullptr)
+        *size = oldest->size;
     return oldest->data;
 }
 

@@ -57,7 +57,7 @@ public:
 
     // Page-table resources, kept in a small cache by resource type.
     void PreloadPageTables();
-    const uint8_t* GetPageTableResource(uint32_t resourceType);
+    const uint8_t* GetPageTableResource(uint32_t resourceType, size_t* size = nullptr);
     virtual void GetResourceName(unsigned char* name) const;
 
     // The instance with this index, or null.
@@ -86,7 +86,7 @@ protected:
     int32_t fKind = 0;
 
 private:
-    uint8_t* LoadPageTableResource(uint32_t resourceType);
+    uint8_t* LoadPageTableResource(uint32_t resourceType, size_t* size);
 
     int16_t fReservedWord = 0;
     bool fMarked = false;
@@ -101,6 +101,7 @@ private:
     struct PageTableEntry
     {
         uint8_t* data = nullptr;
+        size_t size = 0;  // bytes of data, the two closing zero bytes included
         uint32_t type = HostFourCC("----");
         uint32_t lastUse = 0;
     };

@@ -39,6 +39,14 @@ void ReleasePlugInResourceFile(int16_t previous)
 }
 
 int32_t PlugInResourceFileUses() { return gUses; }
+
+void ForgetPlugInResourceFileUses()
+{
+    if (gRefNum != -1)
+        CloseResFile(gRefNum);
+    gRefNum = -1;
+    gUses = 0;
+}
 int16_t PlugInResourceFileRefNum() { return gRefNum; }
 
 }  // namespace rtas

@@ -22,5 +22,7 @@ void ReleasePlugInResourceFile(int16_t previous);
 int32_t PlugInResourceFileUses();
 // The file's reference number, or -1 when it is not open (or could not be opened).
 int16_t PlugInResourceFileRefNum();
+// Closes the file whatever its uses and forgets them (a module's teardown, and the tests).
+void ForgetPlugInResourceFileUses();
 
 }  // namespace rtas

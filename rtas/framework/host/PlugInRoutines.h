@@ -270,7 +270,7 @@ struct PlugInRoutine<98>
 };
 
 // Any routine as the descriptor hands it out; cast it to PlugInRoutine<selector>::Type before calling.
-using PlugInRoutinePointer = int32_t(QOR_ROUTINE_CALL*)(void);
+using PlugInRoutinePointer = void(QOR_ROUTINE_CALL*)(void);
 
 extern "C" {
 // Stores the routine of selector in *routine and answers 0, or stores null and answers -9007 when the selector has

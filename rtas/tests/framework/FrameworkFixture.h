@@ -6,6 +6,7 @@
 #include "rtas/framework/CEffectGroup.h"
 #include "rtas/framework/HostLockService.h"
 #include "rtas/framework/ModuleState.h"
+#include "rtas/framework/PlugInResourceFile.h"
 #include "rtas/framework/host/PlugInRoutines.h"
 
 #include <gtest/gtest.h>
@@ -102,6 +103,7 @@ protected:
         QorKitReset();
         rtas::ResetModuleState();
         rtas::ForgetHostLockService();
+        rtas::ForgetPlugInResourceFileUses();
         TestProcess::sSetUpResult = 0;
         TestProcess::sThrow = nullptr;
     }
@@ -110,6 +112,8 @@ protected:
         fGroup.reset();
         rtas::SetModuleGroup(nullptr);
         rtas::ForgetHostLockService();
+        // Every group gives back the resource-file uses it took.
+        EXPECT_EQ(rtas::PlugInResourceFileUses(), 0);
         TestProcess::sThrow = nullptr;
     }
 

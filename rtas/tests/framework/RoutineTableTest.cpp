@@ -41,8 +41,9 @@ TEST(RoutineDescriptor, DistinctSelectorsGetDistinctRoutines)
     std::set<PlugInRoutinePointer> seen;
     for (uint32_t selector = 0; selector <= 173; ++selector) {
         PlugInRoutinePointer routine = nullptr;
-        if (_PI_GetRoutineDescriptor(selector, &routine) == 0)
+        if (_PI_GetRoutineDescriptor(selector, &routine) == 0) {
             EXPECT_TRUE(seen.insert(routine).second) << selector;
+        }
     }
 }
 
@@ -161,7 +162,7 @@ TEST_F(RoutineLocking, ConstantRoutinesAnswerZeroEvenWithoutAGroup)
             EXPECT_EQ(reinterpret_cast<PlugInRoutine<98>::Type>(routine)(&answer), 0);
             EXPECT_EQ(answer, 0);
         } else {
-            EXPECT_EQ(routine(), 0) << selector;
+            EXPECT_EQ(reinterpret_cast<PlugInRoutine<43>::Type>(routine)(), 0) << selector;
         }
     }
 }

@@ -177,11 +177,14 @@ TEST(CVoidPtrMapTest, FindSetEraseAndDumpInKeyOrder)
     EXPECT_EQ(map.erase(5), 1);
     EXPECT_EQ(map.erase(5), 0);
     map.set(3, nullptr);
-    char buffer[512] = {0};
-    FILE* out = fmemopen(buffer, sizeof buffer - 1, "w");
+    FILE* out = std::tmpfile();
+    ASSERT_NE(out, nullptr);
     map.dump(out);
+    std::rewind(out);
+    char buffer[512] = {0};
+    const size_t read = std::fread(buffer, 1, sizeof buffer - 1, out);
     std::fclose(out);
-    const std::string dump(buffer);
+    const std::string dump(buffer, read);
     EXPECT_EQ(dump.rfind("Dumping CVoidPtrMap  0x", 0), 0u);
     // Keys are compared unsigned: 3 comes before 0xFFFFFFF0.
     const size_t three = dump.find("key: 3 (0x3)");

@@ -63,7 +63,12 @@ intptr_t dispatcher(EffectRecord* effect, int32_t opcode, int32_t index, intptr_
         std::snprintf(static_cast<char*>(ptr), 24, "%s", self->programNames[program(self)]);
         return 0;
     case effGetParamLabel:
-        std::strcpy(static_cast<char*>(ptr), "dB");
+        if (self->config.labelLength > 0) {
+            std::memset(ptr, 'L', size_t(self->config.labelLength));
+            static_cast<char*>(ptr)[self->config.labelLength] = 0;
+        } else {
+            std::strcpy(static_cast<char*>(ptr), "dB");
+        }
         return 0;
     case effGetParamDisplay: {
         char* text = static_cast<char*>(ptr);
@@ -72,7 +77,12 @@ intptr_t dispatcher(EffectRecord* effect, int32_t opcode, int32_t index, intptr_
         std::memcpy(&tag, text, 4);
         if (tag == kDisplayValueTag)
             std::memcpy(&shown, text + 4, 4);
-        std::snprintf(text, 8, "%.3f", double(shown));
+        if (self->config.displayLength > 0) {
+            std::memset(text, 'D', size_t(self->config.displayLength));
+            text[self->config.displayLength] = 0;
+        } else {
+            std::snprintf(text, 8, "%.3f", double(shown));
+        }
         return 0;
     }
     case effGetParamName:
@@ -108,8 +118,10 @@ intptr_t dispatcher(EffectRecord* effect, int32_t opcode, int32_t index, intptr_
         return index < self->config.firstNotAutomatable ? 1 : 0;
     case effGetParameterProperties: {
         auto* properties = static_cast<ParameterProperties*>(ptr);
-        properties->flags = kParameterUsesFloatStep;
-        properties->stepFloat = 0.25f;
+        properties->flags = self->config.propertiesFlags;
+        properties->stepFloat = self->config.stepFloat;
+        properties->minInteger = self->config.minInteger;
+        properties->maxInteger = self->config.maxInteger;
         return 1;
     }
     default:

@@ -29,6 +29,14 @@ struct RecordingEffectConfig
     int32_t firstNotAutomatable = 1000;
     // Length of the chunk answered for opcode 23 (the effect's flags decide whether a host asks).
     int32_t chunkSize = 24;
+    // Parameter properties answered for every parameter.
+    int32_t propertiesFlags = kParameterUsesFloatStep;
+    float stepFloat = 0.25f;
+    int32_t minInteger = 0;
+    int32_t maxInteger = 2;
+    // Non-zero: display texts and labels of this many characters instead of the usual ones.
+    int32_t displayLength = 0;
+    int32_t labelLength = 0;
 };
 
 struct RecordedCall
