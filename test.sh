@@ -50,11 +50,20 @@ echo "== Fuzzing: every reader of untrusted bytes (libFuzzer with AddressSanitiz
 fuzz/run.sh
 
 echo "== Windows x64 and x86 builds under Wine"
+# Wine's x86 half is itself a 32-bit x86 program, and some virtual machines' kernels refuse to run those. There the
+# x86 builds are still made (build.sh ships them), but their tests cannot run: say so loudly rather than fail or
+# pass silently. The RTAS code they hold is tested in the 32-bit Linux stage above, under qemu where needed.
+wine_arches=(x64)
+if /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
+  wine_arches+=(x86)
+else
+  echo "!! SKIPPED: the Windows x86 tests under Wine: this machine's kernel cannot run 32-bit x86 programs"
+fi
 # Fresh prefixes each run, each with a persistent server so the tests do not pay its start.
 export QOR_WINE_ROOT
 QOR_WINE_ROOT=$(mktemp -d "${TMPDIR:-/tmp}/qor-wine.XXXXXX")
 stop_wine() {
-  for arch in x64 x86; do WINEPREFIX="$QOR_WINE_ROOT/$arch" wineserver -k >/dev/null 2>&1 || true; done
+  for arch in "${wine_arches[@]}"; do WINEPREFIX="$QOR_WINE_ROOT/$arch" wineserver -k >/dev/null 2>&1 || true; done
   rm -rf "$QOR_WINE_ROOT"
 }
 trap stop_wine EXIT
@@ -63,7 +72,7 @@ trap stop_wine EXIT
 # test instead, they would hold the test's output pipe open.
 # The first server must have gone (-w) before the persistent one can start, and the persistent one must not hold
 # this script's output open.
-for arch in x64 x86; do
+for arch in "${wine_arches[@]}"; do
   mkdir -p "$QOR_WINE_ROOT/$arch"
   cmake/wine-run "$arch" wineboot -i >/dev/null 2>&1 </dev/null
   # Without a display Wine cannot make JUCE's hidden message window, and its timers never fire: the null driver can.
@@ -77,6 +86,7 @@ for arch in x64 x86; do
     -DCMAKE_BUILD_TYPE=Release -DQOR_DIST=ON -DQOR_BUILD_BENCHMARKS=OFF \
     -DQOR_REFERENCE_DIR="Z:$PWD/build/reference" -DQOR_REFERENCE_MODE=compare
   cmake --build "build/win-$arch" -j "$jobs"
+  [[ " ${wine_arches[*]} " == *" $arch "* ]] || continue
   ctest --test-dir "build/win-$arch" --output-on-failure -j "$jobs" --timeout 900
   grep -h "reference comparison" "build/win-$arch/Testing/Temporary/LastTest.log" || true
 done
