@@ -63,8 +63,8 @@ void SetModuleVersionSource(ModuleVersionSource source) { gVersionSource = sourc
 
 DescriptionParser::DescriptionParser(const ItemRecord& item)
     : fItem(item),
-      fCursor(reinterpret_cast<const char*>(item.data)),
-      fEnd(reinterpret_cast<const char*>(item.data) + item.length)
+      fCursor(reinterpret_cast<const char*>(fItem.data)),
+      fEnd(reinterpret_cast<const char*>(fItem.data) + fItem.length)
 {
 }
 
