@@ -59,6 +59,69 @@ int32_t CEffectProcess::Initialize()
     for (const auto& control : fControls)
         excluded += fExcluded.count(control->GetID()) != 0 ? 1 : 0;
     fChunkControls = CountControls() - excluded;
+    fMeterSet.AttachOwner(this);
+    fMeterValues.assign(size_t(fMeterSet.GetCount()), 0);
+    fClips.assign(size_t(fMeterSet.GetCount()), 0);
+    return 0;
+}
+
+// ---- Meters ----
+
+int32_t CEffectProcess::GetNumMeters(int32_t* count)
+{
+    if (count != nullptr)
+        *count = fMeterSet.GetCount();
+    return 0;
+}
+
+int32_t CEffectProcess::GetMeterValues(int32_t which, int32_t* value)
+{
+    // The arrays are made at Initialize; meters added later are not read.
+    if (size_t(fMeterSet.GetCount()) != fMeterValues.size())
+        return rtas::kUnexpected;
+    fMeterSet.Read(CProcessMeterSet::kInstanceReader, fMeterValues.data(), fClips.data(), which, value, false);
+    return 0;
+}
+
+int32_t CEffectProcess::GetMeterOrientation(int32_t meter, int32_t* orientation)
+{
+    const CProcessMeter* found = fMeterSet.GetMeter(meter);
+    if (orientation != nullptr)
+        *orientation = found != nullptr ? found->orientation : 0;
+    return 0;
+}
+
+int32_t CEffectProcess::CountMetersOfType(int32_t meterType, int32_t* count)
+{
+    if (count != nullptr)
+        *count = fMeterSet.CountOfType(meterType);
+    return 0;
+}
+
+int32_t CEffectProcess::FindMeterOfType(int32_t meterType, int32_t n, int32_t* position)
+{
+    if (position != nullptr)
+        *position = fMeterSet.FindOfType(meterType, n);
+    return 0;
+}
+
+int32_t CEffectProcess::GetClip(uint8_t* clip)
+{
+    if (!fClipSeen && size_t(fMeterSet.GetCount()) == fClips.size()) {
+        fMeterSet.Read(CProcessMeterSet::kInstanceReader, fMeterValues.data(), fClips.data(), -1, nullptr, false);
+        for (uint8_t flag : fClips)
+            fClipSeen = fClipSeen || flag != 0;
+    }
+    if (clip != nullptr)
+        *clip = fClipSeen ? 1 : 0;
+    return 0;
+}
+
+int32_t CEffectProcess::ClearClip()
+{
+    if (size_t(fMeterSet.GetCount()) == fClips.size())
+        fMeterSet.Read(CProcessMeterSet::kInstanceReader, fMeterValues.data(), fClips.data(), -1, nullptr, true);
+    fClipSeen = false;
     return 0;
 }
 

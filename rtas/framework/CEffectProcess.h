@@ -4,6 +4,7 @@
 
 #include "rtas/framework/CPluginControl.h"
 #include "rtas/framework/CProcess.h"
+#include "rtas/framework/CProcessMeterSet.h"
 #include "rtas/framework/ChunkDataParser.h"
 
 #include <cstdint>
@@ -62,6 +63,17 @@ public:
     int32_t SetBypass(int32_t bypass) override;
     int32_t GetBypass(uint8_t* bypassed) override;
 
+    // ---- Meters ----
+    // Set-up, before Initialize: the instance's meter set owns the meter.
+    void AddMeter(CProcessMeter* meter) { fMeterSet.AddMeter(meter); }
+    int32_t GetNumMeters(int32_t* count) override;
+    int32_t GetMeterValues(int32_t which, int32_t* value) override;
+    int32_t GetMeterOrientation(int32_t meter, int32_t* orientation) override;
+    int32_t CountMetersOfType(int32_t meterType, int32_t* count) override;
+    int32_t FindMeterOfType(int32_t meterType, int32_t n, int32_t* position) override;
+    int32_t GetClip(uint8_t* clip) override;
+    int32_t ClearClip() override;
+
     // ---- Chunks ----
     int32_t GetChunkCount(int32_t* count) override;
     int32_t GetChunkID(int32_t position, uint32_t* chunkID) override;
@@ -110,4 +122,8 @@ private:
     ChunkDataParser fParser;
     int32_t fControlsStateSize = -1;
     SFicPlugInSpec fSpec{};
+    CProcessMeterSet fMeterSet;
+    std::vector<int32_t> fMeterValues;
+    std::vector<uint8_t> fClips;
+    bool fClipSeen = false;
 };

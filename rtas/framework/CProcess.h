@@ -55,6 +55,12 @@ public:
         return rtas::kNoTypeAtPosition;
     }
 
+    // Fresh meter values and clip flags, one per meter, into the caller's arrays; the library's instances have none.
+    virtual void FetchMeters(int32_t* values, uint8_t* clips) {}
+    // Set by the side that produces meter data (the render), cleared by the meter set when it fetches.
+    bool IsMeterDataReady() const { return fMeterDataReady; }
+    void SetMeterDataReady(bool ready) { fMeterDataReady = ready; }
+
     CProcessType* GetProcessType() const { return fType; }
     int16_t GetFirstIdentifier() const { return fTypeNumber; }
     int16_t GetSecondIdentifier() const { return fIndex; }
@@ -78,6 +84,7 @@ private:
     int32_t fEngineSettingA;
     int32_t fEngineSettingB;
     int32_t fRoutine125Value = 0;
+    bool fMeterDataReady = true;
 };
 
 // Makes a new instance of a type's kind (the bridge hands one to each type); null when it cannot.

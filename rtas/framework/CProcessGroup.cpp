@@ -6,6 +6,8 @@
 #include "rtas/framework/PascalStrings.h"
 #include "rtas/framework/PlugInResourceFile.h"
 #include "rtas/framework/ResultCodes.h"
+#include "rtas/framework/dsp/DsiEntryPoints.h"
+#include "rtas/framework/dsp/DspManagerInterface.h"
 #include "rtas/framework/host/ToolboxServices.h"
 
 #include <algorithm>
@@ -30,10 +32,15 @@ CProcessGroup::~CProcessGroup()
     if (fResourceFileTaken)
         rtas::ReleasePlugInResourceFile(CurResFile());
     DeleteLock();
+    // The DSP support goes with the group that bound it; a manager kept past this point would outlive its host.
+    rtas::dsp::ReleaseDSPManagerInterface();
+    rtas::dsi::UnloadDSIEntryPoints();
 }
 
 int32_t CProcessGroup::Initialize()
 {
+    // Optional DSP support: a host without DSI.dll, or with an older one, still gets a working group.
+    rtas::dsi::LoadDSIEntryPoints();
     fTypes = std::make_unique<std::vector<CProcessType*>>();
     const int32_t created = CreateProcessTypes();
     if (created != 0)

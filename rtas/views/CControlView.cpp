@@ -6,22 +6,8 @@
 #include "rtas/views/GroupReader.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace rtas::views {
-
-int32_t IntegerToControlValue(int32_t i, int32_t min, int32_t max)
-{
-    if (max == min)
-        return INT32_MIN;
-    i = std::clamp(i, std::min(min, max), std::max(min, max));
-    return int32_t(std::trunc(double(i - min) / double(max - min) * 4294967295.0 - 2147483648.0));
-}
-
-int32_t ControlValueToInteger(int32_t value, int32_t min, int32_t max)
-{
-    return int32_t(std::floor(min + double(max - min) * (double(value) + 2147483648.0) / 4294967295.0 + 0.5));
-}
 
 CControlView::~CControlView()
 {

@@ -2,6 +2,7 @@
 // carries each change to the control editors attached to it. GUI thread, under the group's context lock.
 #pragma once
 
+#include "rtas/framework/ControlValueMapping.h"
 #include "rtas/views/CCustomView.h"
 
 #include <string>
@@ -64,10 +65,5 @@ private:
     int32_t fHighlightState = 0;
     std::string fHighlightText;
 };
-
-// The value of integer i in min..max on the full signed 32-bit range, and back (the control value model's
-// integer mapping).
-int32_t IntegerToControlValue(int32_t i, int32_t min, int32_t max);
-int32_t ControlValueToInteger(int32_t value, int32_t min, int32_t max);
 
 }  // namespace rtas::views

@@ -1,5 +1,7 @@
-// The unit of a parsed view description: {next node, type, 32-bit value}, 10 bytes taken from the parser's pool at
-// even offsets.
+// The unit of a parsed view description: {next node, type, 32-bit value}, taken from the parser's pool at even
+// offsets (10 bytes on the plug-in's 32-bit platform). A text or group value is the distance from the node to what it
+// names inside the same pool (0 for none), so it fits 32 bits on any platform; a view type's value is the registry's
+// number for its creator.
 #pragma once
 
 #include <cstdint>
@@ -37,11 +39,20 @@ struct __attribute__((packed, aligned(2))) DescriptionNode
         std::memcpy(&f, &bits, sizeof f);
         return f;
     }
-    const unsigned char* Text() const { return reinterpret_cast<const unsigned char*>(intptr_t(value)); }
-    const DescriptionNode* Members() const { return reinterpret_cast<const DescriptionNode*>(intptr_t(value)); }
-    ViewCreator Creator() const { return reinterpret_cast<ViewCreator>(intptr_t(value)); }
+    const void* Target() const { return value == 0 ? nullptr : reinterpret_cast<const char*>(this) + value; }
+    void SetTarget(const void* target)
+    {
+        value = target == nullptr ? 0
+                                  : int32_t(static_cast<const char*>(target) - reinterpret_cast<const char*>(this));
+    }
+    const unsigned char* Text() const { return static_cast<const unsigned char*>(Target()); }
+    const DescriptionNode* Members() const { return static_cast<const DescriptionNode*>(Target()); }
+    ViewCreator Creator() const;
 };
-static_assert(sizeof(void*) == 4, "descriptions keep pointers in 32-bit node values");
-static_assert(sizeof(DescriptionNode) == 10, "a node takes 10 bytes of the pool");
+static_assert(sizeof(void*) != 4 || sizeof(DescriptionNode) == 10, "a node takes 10 bytes of the pool");
+
+// The creator the registry numbered value, or null.
+ViewCreator CreatorForValue(int32_t value);
+inline ViewCreator DescriptionNode::Creator() const { return CreatorForValue(value); }
 
 }  // namespace rtas::views

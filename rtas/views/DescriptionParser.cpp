@@ -63,8 +63,8 @@ void SetModuleVersionSource(ModuleVersionSource source) { gVersionSource = sourc
 
 DescriptionParser::DescriptionParser(const ItemRecord& item)
     : fItem(item),
-      fCursor(reinterpret_cast<const char*>(item.data)),
-      fEnd(reinterpret_cast<const char*>(item.data) + item.length)
+      fCursor(reinterpret_cast<const char*>(fItem.data)),
+      fEnd(reinterpret_cast<const char*>(fItem.data) + fItem.length)
 {
 }
 
@@ -281,7 +281,9 @@ DescriptionNode* DescriptionParser::ReadQuoted(char quote)
     auto* stored = static_cast<unsigned char*>(Take(length + 1));
     stored[0] = uint8_t(length);
     std::memcpy(stored + 1, text, size_t(length));
-    return NewNode(kNodeText, int32_t(reinterpret_cast<intptr_t>(stored)));
+    DescriptionNode* node = NewNode(kNodeText, 0);
+    node->SetTarget(stored);
+    return node;
 }
 
 DescriptionNode* DescriptionParser::ReadGroup()
@@ -291,7 +293,9 @@ DescriptionNode* DescriptionParser::ReadGroup()
     if (Peek() != closer)
         throw CDAEError(kMalformed);
     ++fCursor;
-    return NewNode(kNodeGroup, int32_t(reinterpret_cast<intptr_t>(members)));
+    DescriptionNode* node = NewNode(kNodeGroup, 0);
+    node->SetTarget(members);
+    return node;
 }
 
 DescriptionNode* DescriptionParser::TextNodeFromRaw(const char* text, int32_t length)
@@ -362,7 +366,7 @@ void DescriptionParser::ResolveFunctions(DescriptionNode* list)
             throw CDAEError(kMalformed);
         }
         node->type = replacement->type;
-        node->value = replacement->value;
+        node->SetTarget(replacement->Text());
         node->next = after;
     }
 }

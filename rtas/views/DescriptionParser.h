@@ -42,7 +42,8 @@ private:
     DescriptionNode* GetStringNode(const DescriptionNode* group);
     DescriptionNode* TextNodeFromRaw(const char* text, int32_t length);
 
-    const ItemRecord& fItem;
+    // A copy: the parser may outlive the record it was given (a temporary), never its own copy.
+    ItemRecord fItem;
     DescriptionNode* fHead = nullptr;
     char fTerminator = 0;
     const char* fCursor;

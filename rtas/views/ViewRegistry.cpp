@@ -4,6 +4,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 namespace rtas::views {
 namespace {
@@ -13,6 +14,19 @@ struct Entry
     int16_t category;
     int32_t value;
 };
+
+// View types are entered by number: a creator does not fit a node's 32-bit value on every platform.
+std::vector<ViewCreator>& Creators()
+{
+    static std::vector<ViewCreator> creators;
+    return creators;
+}
+
+int32_t NumberCreator(ViewCreator creator)
+{
+    Creators().push_back(creator);
+    return int32_t(Creators().size()) - 1;
+}
 
 std::map<std::string, Entry>& Map()
 {
@@ -55,12 +69,12 @@ std::string FromPascal(const unsigned char* name)
 
 void RegisterViewType(const char* name, ViewCreator creator)
 {
-    Map()[name] = Entry{kCategoryViewType, int32_t(reinterpret_cast<intptr_t>(creator))};
+    Map()[name] = Entry{kCategoryViewType, NumberCreator(creator)};
 }
 
 void RegisterViewType(const unsigned char* name, ViewCreator creator)
 {
-    Map()[FromPascal(name)] = Entry{kCategoryViewType, int32_t(reinterpret_cast<intptr_t>(creator))};
+    Map()[FromPascal(name)] = Entry{kCategoryViewType, NumberCreator(creator)};
 }
 
 void RegisterKeyword(const char* name, int16_t category, int32_t value)
@@ -71,6 +85,12 @@ void RegisterKeyword(const char* name, int16_t category, int32_t value)
 void RegisterKeyword(const unsigned char* name, int16_t category, int32_t value)
 {
     Map()[FromPascal(name)] = Entry{category, value};
+}
+
+ViewCreator CreatorForValue(int32_t value)
+{
+    const std::vector<ViewCreator>& creators = Creators();
+    return value >= 0 && size_t(value) < creators.size() ? creators[size_t(value)] : nullptr;
 }
 
 bool LookUpName(const char* name, DescriptionNode* node)

@@ -38,15 +38,15 @@ namespace qorkit {
 
 struct KitPort
 {
-    static constexpr uint32_t kMagic = 0x51504F52;  // 'QPOR'
-
     KitPort(int32_t w, int32_t h);
-    // The port behind a handle, or null when it is none of ours.
+    ~KitPort();
+    KitPort(const KitPort&) = delete;
+    KitPort& operator=(const KitPort&) = delete;
+    // The port behind a handle, or null when it is none of ours (or already gone).
     static KitPort* from(OpaqueGrafPtr port);
     // One pixel at local coordinates, inside the clip and the buffer only.
     void plot(int32_t h, int32_t v, uint32_t colour);
 
-    uint32_t magic = kMagic;
     int32_t width;
     int32_t height;
     std::vector<uint32_t> pixels;

@@ -3,12 +3,22 @@
 #include "hosts/rtas/drawing/KitPort.h"
 
 #include <algorithm>
+#include <set>
 
 namespace qorkit {
 namespace {
 
 KitPort* gCurrent = nullptr;
 int32_t gLiveObjects = 0;
+
+// The ports this kit made: a handle is looked up here before it is read, so a port of another kind (a native
+// window) is never taken for one of ours.
+// Never destroyed: ports held in other files' statics may go after this file's statics at exit.
+std::set<const KitPort*>& LivePorts()
+{
+    static auto* ports = new std::set<const KitPort*>;
+    return *ports;
+}
 
 constexpr Rect kWideOpen{-32767, -32767, 32767, 32767};
 
@@ -38,12 +48,18 @@ KitPort::KitPort(int32_t w, int32_t h)
     : width(std::max(w, 0)), height(std::max(h, 0)), pixels(size_t(width) * size_t(height), 0xFFFFFFu)
 {
     clip.rects.push_back(kWideOpen);
+    LivePorts().insert(this);
+}
+
+KitPort::~KitPort()
+{
+    LivePorts().erase(this);
 }
 
 KitPort* KitPort::from(OpaqueGrafPtr port)
 {
     auto* p = reinterpret_cast<KitPort*>(port);
-    return p != nullptr && p->magic == kMagic ? p : nullptr;
+    return p != nullptr && LivePorts().count(p) != 0 ? p : nullptr;
 }
 
 void KitPort::plot(int32_t h, int32_t v, uint32_t colour)

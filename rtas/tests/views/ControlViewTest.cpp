@@ -182,3 +182,44 @@ TEST_F(ControlViews, EitherSideMayGoFirstWithoutLeavingAPointerToIt)
 
 }  // namespace
 }  // namespace viewtests
+
+namespace viewtests {
+namespace {
+
+TEST_F(ControlViews, ScrollControlPagesAndMovesTheListContent)
+{
+    CItemListView list;
+    list.SetFrame(Rect{0, 0, 50, 60});
+    auto* top = new CPlugInView;
+    top->SetFrame(Rect{0, 0, 20, 60});
+    auto* bottom = new CPlugInView;
+    bottom->SetFrame(Rect{100, 0, 120, 60});
+    list.InsertSubView(top, false);
+    list.InsertSubView(bottom, false);
+
+    CScrollControlView scroll;
+    scroll.BindScrolledView(&list, CScrollControlView::kVertical);
+    EXPECT_EQ(scroll.GetPageCount(), 3) << "120 of content in 50 visible";
+    EXPECT_EQ(scroll.GetValue(), INT32_MIN) << "offset 0 is the minimum";
+    scroll.SetValue(INT32_MAX);
+    EXPECT_EQ(top->Frame().top, -70) << "scrolled to the end: the last 50 of 120 show";
+    EXPECT_EQ(scroll.CurrentOffset(), 70);
+    scroll.SetValue(INT32_MIN);
+    EXPECT_EQ(top->Frame().top, 0);
+
+    // Content that fits: one page and the minimum value, whatever is asked.
+    CScrollControlView across;
+    across.BindScrolledView(&list, CScrollControlView::kHorizontal);
+    EXPECT_EQ(across.GetPageCount(), 1);
+    EXPECT_EQ(across.GetValue(), INT32_MIN);
+    across.SetValue(0);
+    EXPECT_EQ(top->Frame().left, 0);
+
+    // Content that starts below the visible top cannot be bound.
+    top->MoveBy(0, 10);
+    bottom->MoveBy(0, 10);
+    EXPECT_THROW(scroll.BindScrolledView(&list, CScrollControlView::kVertical), CDAEError);
+}
+
+}  // namespace
+}  // namespace viewtests

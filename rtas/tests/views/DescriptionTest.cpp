@@ -9,11 +9,27 @@ namespace {
 
 using Descriptions = ViewsTest;
 
+// A node read back while its parser still lives: type, value, and what a text, float or group holds.
+struct Decoded
+{
+    int16_t type;
+    int32_t value;
+    std::string text;
+    float number;
+    std::string firstMemberText;
+};
+
+std::string TextOf(const DescriptionNode& n)
+{
+    const unsigned char* t = n.Text();
+    return std::string(reinterpret_cast<const char*>(t + 1), t[0]);
+}
+
 // The nodes of the first inner group of "!Background((<members>))" after parsing, or nothing when it fails.
 struct Parsed
 {
     bool ok;
-    std::vector<DescriptionNode> nodes;
+    std::vector<Decoded> nodes;
 };
 
 Parsed ParseMembers(const std::string& members)
@@ -22,12 +38,18 @@ Parsed ParseMembers(const std::string& members)
     Parsed out{parser.Parse(), {}};
     if (!out.ok)
         return out;
-    for (const DescriptionNode* n = parser.NextGroup()->Members(); n != nullptr; n = n->next)
-        out.nodes.push_back(*n);
+    for (const DescriptionNode* n = parser.NextGroup()->Members(); n != nullptr; n = n->next) {
+        Decoded d{n->type, n->value, "", 0, ""};
+        if (n->type == kNodeText)
+            d.text = TextOf(*n);
+        if (n->type == kNodeFloat)
+            d.number = n->FloatValue();
+        if (n->type == kNodeGroup && n->Members() != nullptr && n->Members()->type == kNodeText)
+            d.firstMemberText = TextOf(*n->Members());
+        out.nodes.push_back(d);
+    }
     return out;
 }
-
-float AsFloat(const DescriptionNode& n) { return n.FloatValue(); }
 
 TEST_F(Descriptions, RegistryHoldsTheLibrarysWordsCaseSensitively)
 {
@@ -96,15 +118,14 @@ TEST_F(Descriptions, NumbersTextsAndCharacterConstants)
     const Parsed floats = ParseMembers("'id01' -.5 2.25 7.");
     ASSERT_TRUE(floats.ok);
     EXPECT_EQ(floats.nodes[1].type, kNodeFloat);
-    EXPECT_FLOAT_EQ(AsFloat(floats.nodes[1]), -0.5f);
-    EXPECT_FLOAT_EQ(AsFloat(floats.nodes[2]), 2.25f);
-    EXPECT_FLOAT_EQ(AsFloat(floats.nodes[3]), 7.0f);
+    EXPECT_FLOAT_EQ(floats.nodes[1].number, -0.5f);
+    EXPECT_FLOAT_EQ(floats.nodes[2].number, 2.25f);
+    EXPECT_FLOAT_EQ(floats.nodes[3].number, 7.0f);
 
     const Parsed text = ParseMembers("'id01' \"a\\tb\\\\c\"");
     ASSERT_TRUE(text.ok);
     ASSERT_EQ(text.nodes[1].type, kNodeText);
-    const unsigned char* t = text.nodes[1].Text();
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(t + 1), t[0]), "a\tb\\c");
+    EXPECT_EQ(text.nodes[1].text, "a\tb\\c");
 
     // Commas separate like blanks.
     const Parsed commas = ParseMembers("'id01',1,2");
@@ -152,10 +173,8 @@ TEST_F(Descriptions, FunctionKeywordsAreReplacedByTexts)
     const Parsed strings = ParseMembers("'id01' getString(300 2) getString(300 1)");
     ASSERT_TRUE(strings.ok);
     ASSERT_EQ(strings.nodes.size(), 3u) << "each keyword and its group become one text node";
-    const unsigned char* second = strings.nodes[1].Text();
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(second + 1), second[0]), "tab\tbed") << "escapes honoured";
-    const unsigned char* first = strings.nodes[2].Text();
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(first + 1), first[0]), "first");
+    EXPECT_EQ(strings.nodes[1].text, "tab\tbed") << "escapes honoured";
+    EXPECT_EQ(strings.nodes[2].text, "first");
 
     SetModuleVersionSource([](int32_t parts[4]) {
         parts[0] = 1;
@@ -167,10 +186,8 @@ TEST_F(Descriptions, FunctionKeywordsAreReplacedByTexts)
     const Parsed version = ParseMembers("'id01' (shortVersion) longVersion");
     SetModuleVersionSource(nullptr);
     ASSERT_TRUE(version.ok);
-    const unsigned char* v = version.nodes[2].Text();
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(v + 1), v[0]), "1.2.3.40");
-    const unsigned char* nested = version.nodes[1].Members()->Text();
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(nested + 1), nested[0]), "1.2.3.40");
+    EXPECT_EQ(version.nodes[2].text, "1.2.3.40");
+    EXPECT_EQ(version.nodes[1].firstMemberText, "1.2.3.40");
 }
 
 TEST_F(Descriptions, AViewIsMadeFromItsItem)

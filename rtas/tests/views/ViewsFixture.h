@@ -28,6 +28,7 @@
 namespace viewtests {
 
 using namespace rtas::views;
+using rtas::ControlValueToInteger;
 
 constexpr uint32_t FourCC(const char (&text)[5]) { return HostFourCC(text); }
 
