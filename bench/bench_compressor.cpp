@@ -1,11 +1,19 @@
-// Cost of the compressor's per-sample loop per stereo frame, against a plain copy, at the "Default" program.
+// Cost of the compressor's per-sample loop per stereo frame, at the "Default" program, in one run with what it is
+// measured against: the tests' literal model of the formulas (nothing cached or skipped) and a plain copy. The
+// ratios to the literal model are printed at the end. Silence after loud input must cost no more than loud input:
+// denormals would show up there.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <map>
+#include <string>
 #include <vector>
 
 #include "effect/dsp/CompressorCore.h"
+#include "tests/dsp/ReferenceCompressor.h"
+#include "tests/dsp/TestSignals.h"
 
 namespace
 {
@@ -32,25 +40,49 @@ std::vector<double> burstSignal(unsigned seed, double frequency)
     return out;
 }
 
-void setDefaultProgram(CompressorCore& core)
+// The core as the effect prepares it: suspend, resume at the rate, suspend.
+struct Core
 {
-    core.setAttack(0.5f);
-    core.setRelease(0.5f);
-    core.setSideChainFilterOn(0.0f);
-    core.setSideChainFilter(0.5f);
-    core.setRatio(0.5f);
-    core.setThreshold(0.625f);
-    core.setMakeup(0.375f);
-    core.setChannel(0.5f);
-    core.setLink(1.0f);
-    core.setBlendOn(0.0f);
-    core.setBlend(0.75f);
-    core.setPower(1);
-    core.reset();
-    core.setSampleRate(kRate);
-    core.prepare();
-    core.reset();
-}
+    CompressorCore core;
+
+    Core()
+    {
+        testsignals::applyToCore(core, testsignals::defaultProgram());
+        core.setPower(1);
+        core.reset();
+        core.setSampleRate(kRate);
+        core.prepare();
+        core.reset();
+    }
+
+    template <typename Sample>
+    void process(Sample** in, Sample** out, int32_t n) { core.process(in, out, n, true); }
+};
+
+template <typename Sample>
+struct LiteralModel
+{
+    reference::ReferenceCompressor<Sample> model;
+
+    LiteralModel()
+    {
+        model.apply(testsignals::defaultProgram());
+        model.reset();
+        model.setSampleRate(kRate);
+        model.prepare();
+        model.reset();
+    }
+
+    void process(Sample** in, Sample** out, int32_t n) { model.process(in, out, n, true); }
+};
+
+struct Copy
+{
+    CompressorCore core;
+
+    template <typename Sample>
+    void process(Sample** in, Sample** out, int32_t n) { core.copy(in, out, n); }
+};
 
 template <typename Sample>
 struct StereoSignal
@@ -69,18 +101,24 @@ struct StereoSignal
     }
 };
 
-template <typename Sample, typename Run>
-void runBlocks(benchmark::State& state, Run run)
+void reportPerFrame(benchmark::State& state)
+{
+    // Inverted rate: seconds per stereo frame.
+    state.counters["time_per_frame"] =
+        benchmark::Counter(kBlock, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+template <typename Sample, typename Processor>
+void programme(benchmark::State& state)
 {
     StereoSignal<Sample> signal;
-    CompressorCore core;
-    setDefaultProgram(core);
+    Processor processor;
     int offset = 0;
     for (auto _ : state)
     {
         Sample* inputs[2] = {signal.left.data() + offset, signal.right.data() + offset};
         Sample* outputs[2] = {signal.outLeft.data(), signal.outRight.data()};
-        run(core, inputs, outputs);
+        processor.process(inputs, outputs, kBlock);
         benchmark::DoNotOptimize(signal.outLeft.data());
         benchmark::DoNotOptimize(signal.outRight.data());
         benchmark::ClobberMemory();
@@ -88,39 +126,93 @@ void runBlocks(benchmark::State& state, Run run)
         if (offset + kBlock > kSignalFrames)
             offset = 0;
     }
-    // Inverted rate: seconds per stereo frame.
-    state.counters["time_per_frame"] =
-        benchmark::Counter(kBlock, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    reportPerFrame(state);
 }
 
-void BM_CompressorLoopDouble(benchmark::State& state)
+// One second of loud input, then state.range(0) seconds of silence before the timing starts, then silence.
+template <typename Sample>
+void silenceAfterLoud(benchmark::State& state)
 {
-    runBlocks<double>(state, [](CompressorCore& core, double** in, double** out) {
-        core.process(in, out, kBlock, true);
-    });
+    StereoSignal<Sample> signal;
+    std::vector<Sample> silence(kBlock, Sample(0));
+    Core core;
+    Sample* outputs[2] = {signal.outLeft.data(), signal.outRight.data()};
+    for (int offset = 0; offset + kBlock <= static_cast<int>(kRate); offset += kBlock)
+    {
+        Sample* inputs[2] = {signal.left.data() + offset, signal.right.data() + offset};
+        core.process(inputs, outputs, kBlock);
+    }
+    Sample* quiet[2] = {silence.data(), silence.data()};
+    const int64_t preRoll = static_cast<int64_t>(state.range(0)) * static_cast<int64_t>(kRate) / kBlock;
+    for (int64_t i = 0; i < preRoll; ++i)
+        core.process(quiet, outputs, kBlock);
+    for (auto _ : state)
+    {
+        core.process(quiet, outputs, kBlock);
+        benchmark::DoNotOptimize(signal.outLeft.data());
+        benchmark::ClobberMemory();
+    }
+    reportPerFrame(state);
 }
 
-void BM_CompressorLoopFloat(benchmark::State& state)
-{
-    runBlocks<float>(state, [](CompressorCore& core, float** in, float** out) {
-        core.process(in, out, kBlock, true);
-    });
-}
+void BM_LoopDouble(benchmark::State& state) { programme<double, Core>(state); }
+void BM_LoopFloat(benchmark::State& state) { programme<float, Core>(state); }
+void BM_LiteralModelDouble(benchmark::State& state) { programme<double, LiteralModel<double>>(state); }
+void BM_LiteralModelFloat(benchmark::State& state) { programme<float, LiteralModel<float>>(state); }
+void BM_CopyDouble(benchmark::State& state) { programme<double, Copy>(state); }
+void BM_CopyFloat(benchmark::State& state) { programme<float, Copy>(state); }
+void BM_LoopDoubleSilenceAfterLoud(benchmark::State& state) { silenceAfterLoud<double>(state); }
+void BM_LoopFloatSilenceAfterLoud(benchmark::State& state) { silenceAfterLoud<float>(state); }
 
-void BM_CopyDouble(benchmark::State& state)
+// Prints the usual table, then each loop's time per frame over the literal model's in the same run.
+class RatioReporter : public benchmark::ConsoleReporter
 {
-    runBlocks<double>(state, [](CompressorCore& core, double** in, double** out) { core.copy(in, out, kBlock); });
-}
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs)
+        {
+            const auto counter = run.counters.find("time_per_frame");
+            if (counter != run.counters.end() && run.run_type == Run::RT_Iteration)
+                perFrame_[run.benchmark_name()] = counter->second.value;
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
 
-void BM_CopyFloat(benchmark::State& state)
-{
-    runBlocks<float>(state, [](CompressorCore& core, float** in, float** out) { core.copy(in, out, kBlock); });
-}
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        for (const char* precision : {"Double", "Float"})
+        {
+            const auto loop = perFrame_.find(std::string("BM_Loop") + precision);
+            const auto model = perFrame_.find(std::string("BM_LiteralModel") + precision);
+            if (loop != perFrame_.end() && model != perFrame_.end() && model->second > 0.0)
+                std::printf("loop / literal model, %s: %.3f (%.1f ns / %.1f ns per stereo frame)\n", precision,
+                            loop->second / model->second, loop->second * 1e9, model->second * 1e9);
+        }
+    }
+
+private:
+    std::map<std::string, double> perFrame_;
+};
 }  // namespace
 
-BENCHMARK(BM_CompressorLoopDouble);
-BENCHMARK(BM_CompressorLoopFloat);
+BENCHMARK(BM_LoopDouble);
+BENCHMARK(BM_LoopFloat);
+BENCHMARK(BM_LiteralModelDouble);
+BENCHMARK(BM_LiteralModelFloat);
 BENCHMARK(BM_CopyDouble);
 BENCHMARK(BM_CopyFloat);
+BENCHMARK(BM_LoopDoubleSilenceAfterLoud)->Arg(0)->Arg(180);
+BENCHMARK(BM_LoopFloatSilenceAfterLoud)->Arg(0)->Arg(180);
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -51,9 +51,10 @@ enum class ReadForm
 struct ReadResult
 {
     ReadForm form = ReadForm::Ignored;
-    // The program the bank form stored as current (only meaningful for ReadForm::Bank). The caller selects it in
-    // its own way once its restoring state has ended.
+    // The program the bank form stored as current (ReadForm::Bank only), and whether it names one of the effect's
+    // programs. The caller selects it in its own way once its restoring state has ended.
     int32_t currentProgram = 0;
+    bool currentProgramInRange = false;
 };
 
 // Applies a blob of size bytes to target. Every read is bounded by size, whatever counts the blob announces.

@@ -3,7 +3,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    fuzzing::fuzzStream(data, size, "an auxiliary stream", false,
+    fuzzing::fuzzStream(data, size, "an auxiliary stream", false, fuzzing::SavedForm::Chunk,
                         [](CPresetSystemEditor& editor, const uint8_t* records, size_t available,
                            const StreamHeader& header, bool swap) {
                             return editor.readAuxStream(records, available, header, swap);

@@ -1,5 +1,6 @@
 // The older preset layout with any value count: byte 0 is the value count (-128 to 127), bit 0 of byte 1 the byte
-// order; the rest is the layout.
+// order; the rest is the layout. A preset it takes is saved as the preset stream this system writes and must come
+// back whole.
 #include "fuzz/FuzzSupport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -15,5 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     fuzzing::ExactCopy layout(data + kPrefix, size - kPrefix);
     if (!fuzz.editor().readOldPreset(layout.data(), layout.size(), swap, values))
         fuzz.requireUnchanged(before, "an older preset");
+    else
+        fuzz.requireRoundTrip(fuzzing::SavedForm::PresetStream, "an older preset");
     return 0;
 }

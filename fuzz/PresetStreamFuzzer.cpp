@@ -2,7 +2,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    fuzzing::fuzzStream(data, size, "a preset stream", true,
+    fuzzing::fuzzStream(data, size, "a preset stream", true, fuzzing::SavedForm::PresetStream,
                         [](CPresetSystemEditor& editor, const uint8_t* records, size_t available,
                            const StreamHeader& header, bool swap) {
                             return editor.readPresetStream(records, available, header, swap);

@@ -1,5 +1,6 @@
 // A registry value as the defaults and memories are loaded (no endian-reversed entry), and the same bytes as the
 // per-user store's value file on disk, whose stream values are then loaded by their names.
+// A value it takes must come back whole when saved as that kind of value again.
 #include "effect/presets/RegistryNames.h"
 #include "effect/presets/StreamDispatch.h"
 #include "fuzz/FuzzSupport.h"
@@ -14,6 +15,10 @@ void loadValue(fuzzing::FuzzEffect& fuzz, const uint8_t* bytes, size_t size, Sto
     fuzzing::ExactCopy value(bytes, size);
     if (!readStoredStream(fuzz.editor(), value.data(), value.size(), kind, false))
         fuzz.requireUnchanged(before, "a registry value");
+    else
+        fuzz.requireRoundTrip(kind == StoredKind::Bank ? fuzzing::SavedForm::BankStream
+                                                       : fuzzing::SavedForm::PresetStream,
+                              "a registry value");
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// The chunk a host hands back: the stream form (format word, ID, bank stream) and the older raw bank form.
+// The chunk a host hands back: the stream form (format word, ID, bank stream) and the older raw bank form. A chunk
+// it takes must come back byte for byte from a fresh instance.
 #include "fuzz/FuzzSupport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -14,5 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         __builtin_trap();
     if (result != 0)
         fuzz.requireUnchanged(before, "setChunk");
+    else
+        fuzz.requireRoundTrip(fuzzing::SavedForm::Chunk, "setChunk");
     return 0;
 }

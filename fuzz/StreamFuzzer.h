@@ -1,6 +1,7 @@
 // The three record streams, each read from a header and the records behind it. The input is a whole stream; the
 // lowest bit of its format byte (which the readers themselves do not look at) says whether it is byte-swapped, so
-// the seeds, all native, can be mutated into swapped streams.
+// the seeds, all native, can be mutated into swapped streams. A stream a reader takes must come back whole when the
+// state is saved in `form` and loaded into a fresh instance.
 #pragma once
 
 #include <cstring>
@@ -12,7 +13,7 @@
 namespace fuzzing {
 
 template <typename Read>
-void fuzzStream(const uint8_t* data, size_t size, const char* what, bool bankMayChange, Read read)
+void fuzzStream(const uint8_t* data, size_t size, const char* what, bool bankMayChange, SavedForm form, Read read)
 {
     if (size < kStreamHeaderSize)
         return;
@@ -33,6 +34,8 @@ void fuzzStream(const uint8_t* data, size_t size, const char* what, bool bankMay
     const bool accepted = read(fuzz.editor(), records.data(), records.size(), header, swap);
     if (!accepted || !bankMayChange)
         fuzz.requireUnchanged(before, what);
+    if (accepted)
+        fuzz.requireRoundTrip(form, what);
 }
 
 }  // namespace fuzzing

@@ -2,13 +2,18 @@
 # Builds the fuzz targets with clang (libFuzzer, AddressSanitizer and UBSan) in build/fuzz and runs each for a
 # bounded time (QOR_FUZZ_SECONDS, 10 by default) on a copy of its seed corpus in fuzz/corpus/<target>. Prints how
 # many inputs each target ran; fails on any crash, sanitizer report, leak, timeout, or a refused load that changed
-# the bank. Inputs that made a target fail are kept in <build folder>/artifacts. QOR_FUZZ_BUILD_DIR names another
+# the bank, or an accepted state that does not come back whole from a save and a load into a fresh instance. Inputs
+# that made a target fail are kept in <build folder>/artifacts. QOR_FUZZ_BUILD_DIR names another
 # build folder than build/fuzz.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${QOR_FUZZ_SECONDS:-10}
 build=${QOR_FUZZ_BUILD_DIR:-build/fuzz}
-targets=(set_chunk bank_stream preset_stream aux_stream old_bank old_preset file_load registry_value)
+targets=(set_chunk bank_stream preset_stream aux_stream old_bank old_preset file_load registry_value effect_state_blob)
+# The AAX library's readers, while the AAX plug-in is part of the tree.
+if [ -d aax/library ]; then targets+=(elck_chunk); fi
+if [ -d hosts/rtas ]; then targets+=(rtas_resource_file); fi
+[ -d fuzz/corpus/rtas_elck ] && targets+=(rtas_elck)
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQOR_FUZZ=ON -DQOR_SANITIZE=address -DQOR_BUILD_TESTS=OFF \

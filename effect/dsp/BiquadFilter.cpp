@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "effect/dsp/PortableMath.h"
+
 namespace
 {
 constexpr double kPi = 3.141592653589793;
@@ -57,10 +59,10 @@ void BiquadFilter::recompute()
     const double fs = usableRate(rate_);
     const double f = std::min(frequency_, 0.499 * fs);
     // Q shrinks as the cutoff nears Nyquist so the peak stays bounded there.
-    const double warpedQ = q_ * (1.0 - std::pow(f / (0.50001 * fs), 8.0));
+    const double warpedQ = q_ * (1.0 - dsp::pow(f / (0.50001 * fs), 8.0));
     const double w = 2.0 * kPi * f / fs;
-    const double alpha = std::sin(w) / (2.0 * warpedQ);
-    const double cosW = std::cos(w);
+    const double alpha = dsp::sin(w) / (2.0 * warpedQ);
+    const double cosW = dsp::cos(w);
     const double a0 = 1.0 + alpha;
     a1_ = -2.0 * cosW / a0;
     a2_ = (1.0 - alpha) / a0;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "effect/dsp/CompressorLoop.h"
+#include "effect/dsp/PortableMath.h"
 
 namespace
 {
@@ -55,12 +56,12 @@ CompressorCore::CompressorCore()
 
 void CompressorCore::setAttack(float v)
 {
-    attackTime_ = std::pow(500.0, clampUnit(v)) * 0.005 * 0.2;
+    attackTime_ = dsp::pow(500.0, clampUnit(v)) * 0.005 * 0.2;
 }
 
 void CompressorCore::setRelease(float v)
 {
-    releaseTime_ = std::pow(100.0, clampUnit(v)) * 0.005;
+    releaseTime_ = dsp::pow(100.0, clampUnit(v)) * 0.005;
 }
 
 void CompressorCore::setRatio(float v)
@@ -70,12 +71,12 @@ void CompressorCore::setRatio(float v)
 
 void CompressorCore::setThreshold(float v)
 {
-    threshold_ = std::pow(256.0, 1.0 - clampUnit(v)) * 0.25;
+    threshold_ = dsp::pow(256.0, 1.0 - clampUnit(v)) * 0.25;
 }
 
 void CompressorCore::setMakeup(float v)
 {
-    makeup_ = std::pow(256.0, clampUnit(v)) * 0.25;
+    makeup_ = dsp::pow(256.0, clampUnit(v)) * 0.25;
 }
 
 void CompressorCore::setSideChainFilter(float v)
@@ -125,6 +126,8 @@ void CompressorCore::reset()
     meterFilter_.clearHistory();
     envL_ = kEnvelopeAtRest;
     envR_ = kEnvelopeAtRest;
+    runL_ = dsp::DecayRun{};
+    runR_ = dsp::DecayRun{};
 }
 
 void CompressorCore::prepare()

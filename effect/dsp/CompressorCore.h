@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "effect/dsp/BiquadFilter.h"
+#include "effect/dsp/DecayRun.h"
 #include "effect/dsp/PublishedValue.h"
 #include "effect/dsp/EnvelopeDetector.h"
 #include "effect/dsp/LoopCoefficients.h"
@@ -109,4 +110,6 @@ private:
     RatioShape shape_;
     dsp::DetectorShortcut shortcutL_;
     dsp::DetectorShortcut shortcutR_;
+    dsp::DecayRun runL_;
+    dsp::DecayRun runR_;
 };

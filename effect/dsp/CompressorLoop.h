@@ -4,20 +4,32 @@
 // Audio thread only; the caller holds the effect mutex. No allocation, no lock. The core's state is copied into
 // locals for the block and written back once, so output stores cannot alias it and force reloads.
 //
-// The block is cut into chunks that run in three passes, so that each pass has a short chain from one sample to
-// the next and the processor can overlap the libm calls of neighbouring samples: envelopes, gains and meter;
-// saturation; output stage. Every value is computed by the same operations as in a one-pass loop; only work that
-// does not depend on each other is reordered.
+// The block is cut into chunks, each run in passes so that only true recursions walk from one sample to the next:
+//   1. parameter smoothing, inputs and the side-chain filter (sequential);
+//   2. gains, meter input and both detector passes: in lanes while every detector step only decays the envelopes
+//      (each envelope then follows from the first one of its run, see DecayRun.h), one sample at a time where a
+//      step has to compute its level, after which that channel's envelope begins a new run;
+//   3. saturation, in lanes;
+//   4. the meter filter, blend and output-stage followers (sequential, together with pass 1 of the next chunk, so
+//      that the recursions overlap);
+//   5. the output factor and the outputs, in lanes.
+// A run's envelopes come from one product each instead of a product per step, so they may differ from stepwise
+// decay in the last bits; the recursion damps such differences rather than building them up. Lanes compute each
+// value exactly as a single computation would, so how the work falls into lanes never shows in the result.
 #pragma once
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <type_traits>
+#include <utility>
 
 #include "effect/dsp/CompressorCore.h"
 #include "effect/dsp/CompressorPrecision.h"
+#include "effect/dsp/DecayRun.h"
 #include "effect/dsp/DspMath.h"
 #include "effect/dsp/EnvelopeDetector.h"
+#include "effect/dsp/PortableMath.h"
 #include "effect/dsp/Shaping.h"
 
 template <typename Sample>
@@ -56,16 +68,33 @@ struct CompressorLoop
     }
 
 private:
-    static constexpr int32_t kChunk = 64;
+    using Lanes = dsp::Lanes;
+    using LaneMask = dsp::LaneMask;
+    static constexpr int32_t kChunk = LoopCoefficients::kRun;
+    static constexpr int32_t kPadded = dsp::ChannelRun::kPadded;  // a last, partly used batch reads past the chunk
 
+    // Per-sample values of one chunk, handed from pass to pass.
     struct Chunk
     {
-        double xL[kChunk];
-        double xR[kChunk];
-        double blend[kChunk];
-        double shapedL[kChunk];  // gain-reduced sample times makeup, then saturated in place
-        double shapedR[kChunk];
+        double xL[kPadded];
+        double xR[kPadded];
+        double sL[kPadded];  // side chain
+        double sR[kPadded];
+        double threshold[kPadded];  // smoothed threshold gain
+        double scale[kPadded];      // detector input scale B
+        double exponent[kPadded];   // detector exponent A
+        double makeup[kPadded];
+        double blend[kPadded];
+        double meterIn[kPadded];
+        double shapedL[kPadded];  // gain-reduced sample times makeup, then saturated in place
+        double shapedR[kPadded];
+        double outL[kPadded];  // blended output, then the final one
+        double outR[kPadded];
+        double followL[kPadded];  // output-stage followers
+        double followR[kPadded];
     };
+
+    // ---- gains, one sample or a batch; the batch form rounds each lane exactly as the single form
 
     static Gain gainOf(double env) { return static_cast<Gain>(0.03 / (env * env + 0.03)); }
 
@@ -83,6 +112,37 @@ private:
         }
     }
 
+    // Rounds each lane to T (float or double). A product of two floats is exact in double, and a double square root
+    // rounded to float is the float square root, so float arithmetic can be carried out this way.
+    template <typename T>
+    static Lanes roundTo(Lanes x)
+    {
+        if constexpr (std::is_same<T, float>::value)
+            return Lanes(_mm_cvtps_pd(_mm_cvtpd_ps(x)));
+        else
+            return x;
+    }
+
+    static Lanes gainOf(Lanes env) { return roundTo<Gain>(Lanes(0.03) / (env * env + Lanes(0.03))); }
+
+    template <int M, bool Linked>
+    static void channelGains(Lanes envL, Lanes envR, Lanes& gL, Lanes& gR)
+    {
+        if (Linked)
+        {
+            gL = gR = roundTo<Gain>(xsimd::sqrt(roundTo<Gain>(gainOf(envL) * gainOf(envR))));
+        }
+        else
+        {
+            gL = M == kRight ? Lanes(1.0) : gainOf(envL);
+            gR = M == kLeft ? Lanes(1.0) : gainOf(envR);
+        }
+    }
+
+    static Lanes load(const double* p) { return Lanes::load_unaligned(p); }
+
+    // ---- smoothing
+
     // One step of parameter smoothing towards its goal.
     static double smooth(double value, double goal, double rate) { return dsp::flush(value + (goal - value) * rate); }
 
@@ -93,28 +153,162 @@ private:
         return static_cast<float>(dsp::flush(sum));
     }
 
+    // ---- pass 2: detector
+
+    struct Detector
+    {
+        double envL;  // the envelopes before the next sample
+        double envR;
+        dsp::DetectorShortcut shortcutL;
+        dsp::DetectorShortcut shortcutR;
+        dsp::DecayRun runL;
+        dsp::DecayRun runR;
+        double attack;
+        double keep;
+    };
+
+    // One detector step of the channels marked, with their levels computed together when both need one.
+    static void stepChannels(bool left, bool right, double dL, double dR, Detector& det, double a)
+    {
+        if (left && right)
+            dsp::detectorStepPair(dL, dR, det.envL, det.envR, det.shortcutL, det.shortcutR, a, det.attack, det.keep);
+        else if (left)
+            dsp::detectorStep(dL, det.envL, det.shortcutL, a, det.attack, det.keep);
+        else if (right)
+            dsp::detectorStep(dR, det.envR, det.shortcutR, a, det.attack, det.keep);
+    }
+
+    // Sample j the plain way for the channels marked, whose steps may raise their envelopes; an unmarked channel
+    // takes its run's envelopes. det's envelopes are the ones before the sample; the marked ones are stepped.
+    template <int M, bool Linked>
+    static void sampleAlone(Chunk& c, int32_t j, Detector& det, bool left, bool right, double betweenL,
+                            double betweenR)
+    {
+        const double threshold = c.threshold[j];
+        const double b = c.scale[j];
+        const double a = c.exponent[j];
+        Gain gL;
+        Gain gR;
+        channelGains<M, Linked>(det.envL, det.envR, gL, gR);
+        c.meterIn[j] = static_cast<MeterInput>(std::min(gL, gR));
+
+        // Feedback pass on the gain-reduced side chain.
+        stepChannels(left, right, std::fabs(c.sL[j] * gL) * threshold * b, std::fabs(c.sR[j] * gR) * threshold * b,
+                     det, a);
+        if (!left)
+            det.envL = betweenL;
+        if (!right)
+            det.envR = betweenR;
+
+        channelGains<M, Linked>(det.envL, det.envR, gL, gR);
+
+        // Feed-forward pass on the plain side chain.
+        stepChannels(left, right, std::fabs(c.sL[j]) * threshold * b, std::fabs(c.sR[j]) * threshold * b, det, a);
+
+        if (M != kRight)
+            c.shapedL[j] = static_cast<Reduced>(c.xL[j] * gL) * c.makeup[j];
+        if (M != kLeft)
+            c.shapedR[j] = static_cast<Reduced>(c.xR[j] * gR) * c.makeup[j];
+    }
+
+    template <int M, bool Linked>
+    static void detect(Chunk& c, int32_t count, Detector& det, const LoopCoefficients& k)
+    {
+        dsp::ChannelRun runL;
+        dsp::ChannelRun runR;
+        // A run begun under another release time does not go on.
+        if (det.runL.offset < 0 || det.runL.keep != det.keep)
+            runL.begin(0, count, det.envL, det.keep, det.runL);
+        else
+            runL.resume(0, count, det.runL);
+        if (det.runR.offset < 0 || det.runR.keep != det.keep)
+            runR.begin(0, count, det.envR, det.keep, det.runR);
+        else
+            runR.resume(0, count, det.runR);
+
+        int32_t j = 0;
+        while (j < count)
+        {
+            runL.renew(j, count, k, det.runL);
+            runR.renew(j, count, k, det.runR);
+            Lanes envL;
+            Lanes envR;
+            Lanes betweenL;
+            Lanes betweenR;
+            runL.envelopes(j, k, envL, betweenL);
+            runR.envelopes(j, k, envR, betweenR);
+            const Lanes threshold = load(c.threshold + j);
+            const Lanes b = load(c.scale + j);
+            const Lanes a = load(c.exponent + j);
+
+            Lanes gL;
+            Lanes gR;
+            channelGains<M, Linked>(envL, envR, gL, gR);
+            xsimd::min(gL, gR).store_unaligned(c.meterIn + j);
+            // Only the feed-forward steps need checking: a gain is at most 1, so the feedback step's input is at
+            // most the feed-forward one's, and its envelope, before the decay between them, at least as high.
+            const LaneMask decayOnlyL = det.shortcutL.below(xsimd::abs(load(c.sL + j)) * threshold * b, betweenL, a);
+            const LaneMask decayOnlyR = det.shortcutR.below(xsimd::abs(load(c.sR + j)) * threshold * b, betweenR, a);
+
+            channelGains<M, Linked>(betweenL, betweenR, gL, gR);
+            const Lanes makeup = load(c.makeup + j);
+            if (M != kRight)
+                (roundTo<Reduced>(load(c.xL + j) * gL) * makeup).store_unaligned(c.shapedL + j);
+            if (M != kLeft)
+                (roundTo<Reduced>(load(c.xR + j) * gR) * makeup).store_unaligned(c.shapedR + j);
+
+            // The second lane counts unless it lies past the chunk or begins a channel's next run.
+            const bool second = j + 1 < count && runL.continuesAfter(j) && runR.continuesAfter(j);
+            const int valid = second ? 3 : 1;
+            const int raisingL = ~_mm_movemask_pd(decayOnlyL) & valid;
+            const int raisingR = ~_mm_movemask_pd(decayOnlyR) & valid;
+            if ((raisingL | raisingR) == 0)
+            {
+                j += second ? 2 : 1;
+                continue;
+            }
+            // The first sample whose step may raise an envelope goes alone; the channels whose steps may raise
+            // begin new runs after it.
+            const int first = ((raisingL | raisingR) & 1) ? 0 : 1;
+            const bool left = (raisingL >> first) & 1;
+            const bool right = (raisingR >> first) & 1;
+            det.envL = envL.get(first);
+            det.envR = envR.get(first);
+            sampleAlone<M, Linked>(c, j + first, det, left, right, betweenL.get(first), betweenR.get(first));
+            j += first + 1;
+            if (left)
+                runL.begin(j, count, det.envL, det.keep, det.runL);
+            if (right)
+                runR.begin(j, count, det.envR, det.keep, det.runR);
+        }
+        runL.renew(count, count, k, det.runL);
+        runR.renew(count, count, k, det.runR);
+        det.envL = runL.envelopeAt(count, k, det.runL);
+        det.envR = runR.envelopeAt(count, k, det.runR);
+    }
+
+    // ---- the block
+
     template <int M, bool Linked>
     static void block(CompressorCore& core, Sample** inputs, Sample** outputs, int32_t n)
     {
-        const LoopCoefficients& c =
+        const LoopCoefficients& k =
             core.coefficients_.get(core.sampleRate_, core.attackTime_, core.releaseTime_, core.sideChainFilter_);
-        const double cA = c.attack;
-        const double keep = 1.0 - c.release;
-        const double cP = c.parameter;
-        const double cH = c.sideChain;
-        const double cO = c.output;
+        const double cP = k.parameter;
+        const double cH = k.sideChain;
+        const double cO = k.output;
         const double thresholdGoal = core.threshold_;
         const double makeupGoal = core.makeup_;
         const double ratioGoal = core.ratio_;
         const double blendGoal = core.blendOn_ != 0.0 ? core.blend_ : 1.0;
         const bool highPass = core.sideChainFilterOn_ != 0;
 
+        // The recursions live in locals: members of an object whose address escapes would be stored and reloaded
+        // on every step of their chains.
         double threshold = core.thresholdSmoothed_;
         double makeup = core.makeupSmoothed_;
         float ratio = core.ratioSmoothed_;
         double blend = core.blendSmoothed_;
-        double envL = core.envL_;
-        double envR = core.envR_;
         float lpL = core.lpL_;
         float lpR = core.lpR_;
         double followL = core.outL_;
@@ -122,124 +316,150 @@ private:
         double meterValue = core.meter_.load();
         BiquadFilter meter = core.meterFilter_;
         RatioShape shape = core.shape_;
-        dsp::DetectorShortcut shortcutL = core.shortcutL_;
-        dsp::DetectorShortcut shortcutR = core.shortcutR_;
+        Detector det{core.envL_,  core.envR_, core.shortcutL_, core.shortcutR_, core.runL_,
+                     core.runR_,  k.attack,   1.0 - k.release};
 
         const Sample* inL = inputs[0];
         const Sample* inR = inputs[1] != nullptr ? inputs[1] : inputs[0];
         Sample* outL = outputs[0];
         Sample* outR = outputs[1];
 
-        Chunk chunk;
-        for (int32_t start = 0; start < n; start += kChunk)
-        {
-            const int32_t count = std::min(kChunk, n - start);
-
-            // A smoothed value that its own update leaves unchanged stays so for the whole chunk.
-            const bool thresholdMoves = smooth(threshold, thresholdGoal, cP) != threshold;
-            const bool makeupMoves = smooth(makeup, makeupGoal, cP) != makeup;
-            const bool blendMoves = smooth(blend, blendGoal, cP) != blend;
-            const bool ratioMoves = smoothRatio(ratio, ratioGoal, cP) != ratio;
+        // What moves in the chunk being read: a smoothed value that its own update leaves unchanged stays so.
+        bool thresholdMoves = false;
+        bool makeupMoves = false;
+        bool blendMoves = false;
+        bool ratioMoves = false;
+        auto beginInputs = [&] {
+            thresholdMoves = smooth(threshold, thresholdGoal, cP) != threshold;
+            makeupMoves = smooth(makeup, makeupGoal, cP) != makeup;
+            blendMoves = smooth(blend, blendGoal, cP) != blend;
+            ratioMoves = smoothRatio(ratio, ratioGoal, cP) != ratio;
             shape.update(ratio);
+        };
 
-            // Pass 1: smoothing, side chain, gains, meter and both detector passes.
-            for (int32_t j = 0; j < count; ++j)
+        // Pass 1 for one sample: smoothing, input and side chain.
+        auto input = [&](Chunk& c, int32_t j, int32_t i) {
+            if (thresholdMoves)
+                threshold = smooth(threshold, thresholdGoal, cP);
+            if (makeupMoves)
+                makeup = smooth(makeup, makeupGoal, cP);
+            if (ratioMoves)
             {
-                if (thresholdMoves)
-                    threshold = smooth(threshold, thresholdGoal, cP);
-                if (makeupMoves)
-                    makeup = smooth(makeup, makeupGoal, cP);
-                if (ratioMoves)
-                {
-                    ratio = smoothRatio(ratio, ratioGoal, cP);
-                    shape.update(ratio);
-                }
-                if (blendMoves)
-                    blend = smooth(blend, blendGoal, cP);
-
-                const double xL = dsp::finiteOrZero(inL[start + j]);
-                const double xR = dsp::finiteOrZero(inR[start + j]);
-                lpL = static_cast<float>(dsp::flush(lpL + (xL - lpL) * cH));
-                lpR = static_cast<float>(dsp::flush(lpR + (xR - lpR) * cH));
-                const double sL = highPass ? xL - lpL : xL;
-                const double sR = highPass ? xR - lpR : xR;
-                const double a = shape.exponent();
-                const double b = shape.scale();
-
-                Gain gL;
-                Gain gR;
-                channelGains<M, Linked>(envL, envR, gL, gR);
-                meterValue = meter.tick(static_cast<MeterInput>(std::min(gL, gR)));
-
-                // Feedback pass on the gain-reduced side chain.
-                dsp::detectorStep(std::fabs(sL * gL) * threshold * b, envL, shortcutL, a, cA, keep);
-                dsp::detectorStep(std::fabs(sR * gR) * threshold * b, envR, shortcutR, a, cA, keep);
-
-                channelGains<M, Linked>(envL, envR, gL, gR);
-
-                // Feed-forward pass on the plain side chain.
-                dsp::detectorStep(std::fabs(sL) * threshold * b, envL, shortcutL, a, cA, keep);
-                dsp::detectorStep(std::fabs(sR) * threshold * b, envR, shortcutR, a, cA, keep);
-
-                chunk.xL[j] = xL;
-                chunk.xR[j] = xR;
-                chunk.blend[j] = blend;
-                if (M != kRight)
-                    chunk.shapedL[j] = static_cast<Reduced>(xL * gL) * makeup;
-                if (M != kLeft)
-                    chunk.shapedR[j] = static_cast<Reduced>(xR * gR) * makeup;
+                ratio = smoothRatio(ratio, ratioGoal, cP);
+                shape.update(ratio);
             }
+            if (blendMoves)
+                blend = smooth(blend, blendGoal, cP);
+            c.threshold[j] = threshold;
+            c.makeup[j] = makeup;
+            c.blend[j] = blend;
+            c.scale[j] = shape.scale();
+            c.exponent[j] = shape.exponent();
 
-            // Pass 2: saturation; no state.
+            const double xL = dsp::finiteOrZero(inL[i]);
+            const double xR = dsp::finiteOrZero(inR[i]);
+            lpL = static_cast<float>(dsp::flush(lpL + (xL - lpL) * cH));
+            lpR = static_cast<float>(dsp::flush(lpR + (xR - lpR) * cH));
+            c.xL[j] = xL;
+            c.xR[j] = xR;
+            c.sL[j] = highPass ? xL - lpL : xL;
+            c.sR[j] = highPass ? xR - lpR : xR;
+        };
+
+        // Pass 4 for one sample: meter, blend and followers. An unprocessed channel passes unchanged, but its
+        // follower still runs.
+        auto outputStage = [&](Chunk& c, int32_t j) {
+            meterValue = meter.tick(c.meterIn[j]);
+            const double bj = c.blend[j];
             if (M != kRight)
-                for (int32_t j = 0; j < count; ++j)
-                    chunk.shapedL[j] = dsp::saturate(chunk.shapedL[j]);
-            if (M != kLeft)
-                for (int32_t j = 0; j < count; ++j)
-                    chunk.shapedR[j] = dsp::saturate(chunk.shapedR[j]);
-
-            // Pass 3: blend and output stage. An unprocessed channel passes unchanged, but its follower still runs.
-            for (int32_t j = 0; j < count; ++j)
             {
-                const double xL = chunk.xL[j];
-                const double xR = chunk.xR[j];
-                const double bj = chunk.blend[j];
-                double oL = xL;
-                double oR = xR;
-                if (M != kRight)
-                {
-                    oL = (1.0 - bj) * xL + bj * chunk.shapedL[j];
-                    followL = dsp::flush(followL + (oL - followL) * cO);
-                    oL = oL * dsp::outputFactor(followL);
-                }
-                else
-                {
-                    followL = dsp::flush(followL + (xL - followL) * cO);
-                }
-                if (M != kLeft)
-                {
-                    oR = (1.0 - bj) * xR + bj * chunk.shapedR[j];
-                    followR = dsp::flush(followR + (oR - followR) * cO);
-                    oR = oR * dsp::outputFactor(followR);
-                }
-                else
-                {
-                    followR = dsp::flush(followR + (xR - followR) * cO);
-                }
-
-                // Right first: with one output row the left result is the one that stays.
-                if (outR != nullptr)
-                    outR[start + j] = static_cast<Sample>(dsp::flush(oR));
-                outL[start + j] = static_cast<Sample>(dsp::flush(oL));
+                const double oL = (1.0 - bj) * c.xL[j] + bj * c.shapedL[j];
+                followL = dsp::flush(followL + (oL - followL) * cO);
+                c.outL[j] = oL;
+                c.followL[j] = followL;
             }
+            else
+            {
+                followL = dsp::flush(followL + (c.xL[j] - followL) * cO);
+            }
+            if (M != kLeft)
+            {
+                const double oR = (1.0 - bj) * c.xR[j] + bj * c.shapedR[j];
+                followR = dsp::flush(followR + (oR - followR) * cO);
+                c.outR[j] = oR;
+                c.followR[j] = followR;
+            }
+            else
+            {
+                followR = dsp::flush(followR + (c.xR[j] - followR) * cO);
+            }
+        };
+
+        // Two chunks in flight: the side-chain filter of the next chunk is walked in the same loop as the meter
+        // and the followers of this one, so the three recursions overlap instead of following each other.
+        Chunk chunks[2];
+        Chunk* c = &chunks[0];
+        Chunk* next = &chunks[1];
+
+        // The first chunk's pass 1 runs as the pass 4 of an empty chunk before it.
+        int32_t count = 0;
+        for (int32_t start = -kChunk; start < n; start += kChunk)
+        {
+            clearTail(*c, count);
+
+            // Pass 2.
+            detect<M, Linked>(*c, count, det, k);
+
+            // Pass 3: saturation; no state.
+            for (int32_t j = 0; j < count; j += dsp::kLanes)
+            {
+                if (M != kRight)
+                    dsp::saturate(load(c->shapedL + j)).store_unaligned(c->shapedL + j);
+                if (M != kLeft)
+                    dsp::saturate(load(c->shapedR + j)).store_unaligned(c->shapedR + j);
+            }
+
+            // Pass 4 of this chunk together with pass 1 of the next.
+            const int32_t nextStart = start + kChunk;
+            const int32_t nextCount = nextStart < n ? std::min(kChunk, n - nextStart) : 0;
+            if (nextCount > 0)
+                beginInputs();
+            const int32_t longer = std::max(count, nextCount);
+            for (int32_t j = 0; j < longer; ++j)
+            {
+                if (j < nextCount)
+                    input(*next, j, nextStart + j);
+                if (j < count)
+                    outputStage(*c, j);
+            }
+
+            // Pass 5: output factor and denormal flush of the outputs.
+            for (int32_t i = 0; i < count; i += dsp::kLanes)
+            {
+                const Lanes oL =
+                    M != kRight ? load(c->outL + i) * dsp::outputFactor(load(c->followL + i)) : load(c->xL + i);
+                const Lanes oR =
+                    M != kLeft ? load(c->outR + i) * dsp::outputFactor(load(c->followR + i)) : load(c->xR + i);
+                dsp::flush(oL).store_unaligned(c->outL + i);
+                dsp::flush(oR).store_unaligned(c->outR + i);
+            }
+            // Right first: with one output row the left result is the one that stays.
+            for (int32_t i = 0; i < count; ++i)
+            {
+                if (outR != nullptr)
+                    outR[start + i] = static_cast<Sample>(c->outR[i]);
+                outL[start + i] = static_cast<Sample>(c->outL[i]);
+            }
+            std::swap(c, next);
+            count = nextCount;
         }
 
         core.thresholdSmoothed_ = threshold;
         core.makeupSmoothed_ = makeup;
         core.ratioSmoothed_ = ratio;
         core.blendSmoothed_ = blend;
-        core.envL_ = envL;
-        core.envR_ = envR;
+        core.envL_ = det.envL;
+        core.envR_ = det.envR;
         core.lpL_ = lpL;
         core.lpR_ = lpR;
         core.outL_ = followL;
@@ -247,7 +467,20 @@ private:
         core.meter_.store(meterValue);
         core.meterFilter_ = meter;
         core.shape_ = shape;
-        core.shortcutL_ = shortcutL;
-        core.shortcutR_ = shortcutR;
+        core.shortcutL_ = det.shortcutL;
+        core.shortcutR_ = det.shortcutR;
+        core.runL_ = det.runL;
+        core.runR_ = det.runR;
+    }
+
+    // A chunk of odd length leaves its last batch half used: the lane past the end is computed and thrown away,
+    // from zeros rather than leftovers.
+    static void clearTail(Chunk& c, int32_t count)
+    {
+        if (count % dsp::kLanes == 0)
+            return;
+        for (double* row : {c.xL, c.xR, c.sL, c.sR, c.threshold, c.scale, c.exponent, c.makeup, c.blend, c.meterIn,
+                            c.shapedL, c.shapedR, c.outL, c.outR, c.followL, c.followR})
+            row[count] = 0.0;
     }
 };

@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "effect/dsp/PortableMath.h"
+
 namespace dsp
 {
 // Keeps recursive states out of the denormal range: tiny values collapse to zero.
@@ -11,10 +13,20 @@ inline double flush(double x)
     return (x + 1e-16) - 1e-16;
 }
 
+inline Lanes flush(Lanes x)
+{
+    return (x + Lanes(1e-16)) - Lanes(1e-16);
+}
+
 // max(x, 0) without a branch; exact for every finite x.
 inline double maxZero(double x)
 {
     return (std::fabs(x) + x) / 2.0;
+}
+
+inline Lanes maxZero(Lanes x)
+{
+    return (xsimd::abs(x) + x) / Lanes(2.0);
 }
 
 // A non-finite sample would poison every recursive state for good; it counts as silence instead.

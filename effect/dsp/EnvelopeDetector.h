@@ -11,17 +11,25 @@
 #include <limits>
 
 #include "effect/dsp/DspMath.h"
+#include "effect/dsp/PortableMath.h"
 
 namespace dsp
 {
-// The level q for detector input d under the ratio exponent.
+// The level q for detector input d under the ratio exponent, lane by lane.
+inline Lanes detectorLevel(Lanes d, Lanes exponent)
+{
+    const Lanes k = maxZero(d - Lanes(1.0));
+    // Inputs up to 1 give 1; the excess is softened.
+    const Lanes u = Lanes(1.0) + k - Lanes(10.0) * dsp::atan(k / Lanes(10.0));
+    // u^exponent; with u >= 1 the power needs none of pow's handling of signs and zeros (the bits are pow's).
+    const Lanes p = dsp::exp(exponent * dsp::log(u));
+    const Lanes h = maxZero(p - Lanes(1.0));
+    return h - Lanes(0.35) * dsp::atan(h / Lanes(0.35));
+}
+
 inline double detectorLevel(double d, double exponent)
 {
-    const double k = maxZero(d - 1.0);
-    const double u = 1.0 + k - 10.0 * std::atan(k / 10.0);  // inputs up to 1 give 1; the excess is softened
-    const double p = std::pow(u, exponent);
-    const double h = maxZero(p - 1.0);
-    return h - 0.35 * std::atan(h / 0.35);
+    return detectorLevel(Lanes(d), Lanes(exponent)).get(0);
 }
 
 // Twice a generous bound on |computed q - exact q| per unit of (1 + k): the chain 1 + k - 10 atan(k/10), pow and
@@ -42,6 +50,13 @@ struct DetectorShortcut
         if (d <= 1.0 || a == 0.0)
             return true;
         return a == exponent && d <= safeInput && safeLevel <= env;
+    }
+
+    // below() for a batch of steps, lane by lane.
+    LaneMask below(Lanes d, Lanes env, Lanes a) const
+    {
+        return (d <= Lanes(1.0)) || (a == Lanes(0.0)) ||
+               ((a == Lanes(exponent)) && (d <= Lanes(safeInput)) && (Lanes(safeLevel) <= env));
     }
 
     // Keeps the largest input whose level is below the envelope now, or any such input once the envelope has
@@ -72,5 +87,32 @@ inline void detectorStep(double d, double& env, DetectorShortcut& shortcut, doub
         env = env + attack * maxZero(q - env);
     }
     env = flush(env * keep);
+}
+
+// The steps of both channels in one pass (left, then right, as detectorStep would take them). The channels do not
+// depend on each other, so levels both need are computed together in two lanes.
+inline void detectorStepPair(double dL, double dR, double& envL, double& envR, DetectorShortcut& shortcutL,
+                             DetectorShortcut& shortcutR, double a, double attack, double keep)
+{
+    const bool levelL = !shortcutL.below(dL, envL, a);
+    const bool levelR = !shortcutR.below(dR, envR, a);
+    if (levelL || levelR)
+    {
+        const Lanes q = detectorLevel(lanes(dL, dR), Lanes(a));
+        if (levelL)
+        {
+            const double qL = q.get(0);
+            shortcutL.learn(dL, qL, envL, a);
+            envL = envL + attack * maxZero(qL - envL);
+        }
+        if (levelR)
+        {
+            const double qR = q.get(1);
+            shortcutR.learn(dR, qR, envR, a);
+            envR = envR + attack * maxZero(qR - envR);
+        }
+    }
+    envL = flush(envL * keep);
+    envR = flush(envR * keep);
 }
 }  // namespace dsp

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+#include "effect/dsp/PortableMath.h"
+
 class RatioShape
 {
 public:
@@ -14,8 +16,8 @@ public:
             return;
         ratio_ = ratio;
         const double r = ratio;
-        exponent_ = (std::pow(3.0, std::pow(r, 0.18)) - 1.0) * 0.125 / 2.0;
-        scale_ = 64.0 * std::pow(4.0, std::pow(1.0 - r, 1.3));
+        exponent_ = (dsp::pow(3.0, dsp::pow(r, 0.18)) - 1.0) * 0.125 / 2.0;
+        scale_ = 64.0 * dsp::pow(4.0, dsp::pow(1.0 - r, 1.3));
     }
 
     double exponent() const { return exponent_; }

@@ -11,6 +11,7 @@
 #include "effect/editor/controls/CQorTextEdit.h"
 #include "effect/editor/controls/CSaveLoadButton.h"
 #include "effect/presets/CPresetSystemEffect.h"
+#include "effect/presets/ProgramName.h"
 #include "effect/presets/RegistryNames.h"
 #include "effect/presets/StreamSupport.h"
 #include "gui/CFrame.h"
@@ -90,24 +91,6 @@ constexpr KickLayout kKickButtons[] = {
 
 constexpr CRect kProgramMenuSize{293, 269, 305, 283};
 constexpr CRect kRockerSize{313, 269, 344, 283};
-
-// A program name as the bank keeps it: 23 bytes at most, whole characters only.
-std::string asProgramName(const std::string& text)
-{
-    std::string name = text.substr(0, kProgramNameSize - 1);
-    // Drop a character the byte limit cut in two.
-    size_t end = name.size();
-    size_t start = end;
-    while (start > 0 && (static_cast<unsigned char>(name[start - 1]) & 0xc0) == 0x80)
-        --start;
-    if (start > 0) {
-        const unsigned char lead = static_cast<unsigned char>(name[start - 1]);
-        const size_t length = lead >= 0xf0 ? 4 : lead >= 0xe0 ? 3 : lead >= 0xc0 ? 2 : 1;
-        if (end - (start - 1) < length)
-            end = start - 1;
-    }
-    return name.substr(0, end);
-}
 
 std::string readManualPath()
 {
@@ -369,8 +352,8 @@ void CPresetSystemEditor::renameFromField()
 {
     if (!strip_.nameField)
         return;
-    // The bank keeps 23 bytes of a name; the field shows what the program got.
-    const std::string name = asProgramName(strip_.nameField->getText());
+    // The field shows what the program got: a typed name is cut by the same rule as every other road in.
+    const std::string name = programNameFrom(strip_.nameField->getText());
     strip_.nameField->setText(name.c_str());
     strip_.nameField->invalid();
     if (strip_.programMenu)

@@ -97,6 +97,10 @@ bool CPresetSystemEditor::readBankStream(const uint8_t* records, size_t availabl
                 restoreProgramMenu(*this, *effect, renamed);
                 return false;
             }
+            // A parameter no stream carries keeps the template's value: taken here, it would not come back with
+            // the next save.
+            if (effect->isExcludedOnLoad(index))
+                continue;
             program->values[index] = value;
         }
     }

@@ -8,6 +8,7 @@
 #include "effect/NormalisedValue.h"
 #include "effect/editor/CPresetSystemEditor.h"
 #include "common/ByteReader.h"
+#include "effect/presets/ProgramName.h"
 #include "effect/presets/StreamHeader.h"
 
 namespace {
@@ -49,15 +50,6 @@ void CPresetSystemEffect::resetProgramToTemplate(int32_t index)
         *target = template_;
 }
 
-void CPresetSystemEffect::applyName(ProgramRecord& target, const char* name)
-{
-    size_t length = 0;
-    while (length < kProgramNameSize - 1 && name[length])
-        ++length;
-    std::memset(target.name, 0, kProgramNameSize);
-    std::memcpy(target.name, name, length);
-}
-
 void CPresetSystemEffect::setCurrentProgram(int32_t index)
 {
     if (!program(index))
@@ -80,7 +72,7 @@ void CPresetSystemEffect::renameCurrentProgram(const char* name)
     currentProgram_ = 0;
     ProgramRecord* current = program(currentInternalProgram_);
     if (name && current)
-        applyName(*current, name);
+        storeProgramName(*current, name);
     if (CPresetSystemEditor* editor = presetEditor())
         editor->refreshFrame();
     updateDisplay();
@@ -101,7 +93,7 @@ void CPresetSystemEffect::setProgramName(char* name)
     ProgramRecord* current = program(currentInternalProgram_);
     if (!current)
         return;
-    applyName(*current, name);
+    storeProgramName(*current, name);
     if (CPresetSystemEditor* editor = presetEditor())
         editor->showProgramName(current->name);
 }
@@ -239,8 +231,10 @@ int32_t CPresetSystemEffect::readRawBank(const uint8_t* data, size_t size, bool 
     for (int32_t i = 0; i < programs; ++i) {
         const size_t blockOffset = kRawBankHeaderSize + static_cast<size_t>(i * stride);
         ByteReader block(rawBankBuffer_.get() + blockOffset, available - blockOffset, swap);
+        char name[kProgramNameSize];
+        block.readBytes(name, kProgramNameSize);
         resetProgramToTemplate(i);
-        block.readBytes(bank_[i].name, kProgramNameSize);
+        storeProgramName(bank_[i], name);
         for (int32_t j = 0; j < values; ++j) {
             float value = 0.0f;
             block.readFloat(value);

@@ -64,7 +64,6 @@ public:
 protected:
     // Reads the older raw bank form of the chunk; 0 on success, -1 on failure.
     int32_t readRawBank(const uint8_t* data, size_t size, bool swap);
-    void applyName(ProgramRecord& program, const char* name);
 
     std::unique_ptr<ProgramRecord[]> bank_;
     ProgramRecord template_{};

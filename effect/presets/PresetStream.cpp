@@ -74,6 +74,10 @@ bool CPresetSystemEditor::readPresetStream(const uint8_t* records, size_t availa
                     programMenuRename(current, ProgramNameText(*program).c_str());
                 return false;
             }
+            // A parameter no stream carries keeps the template's value: taken here, it would not come back with
+            // the next save.
+            if (effect->isExcludedOnLoad(index))
+                continue;
             program->values[index] = value;
         }
     }

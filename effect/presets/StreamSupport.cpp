@@ -7,12 +7,6 @@
 #include "effect/editor/CPresetSystemEditor.h"
 #include "effect/presets/CPresetSystemEffect.h"
 
-void storeProgramName(ProgramRecord& program, const char* bytes)
-{
-    std::memcpy(program.name, bytes, kProgramNameSize);
-    program.name[kProgramNameSize - 1] = '\0';
-}
-
 ProgramNameText::ProgramNameText(const ProgramRecord& program)
 {
     std::memcpy(text_, program.name, kProgramNameSize);

@@ -5,13 +5,10 @@
 #include <cstdint>
 #include <memory>
 
+#include "effect/presets/ProgramName.h"
 #include "effect/presets/ProgramRecord.h"
 
 class CPresetSystemEffect;
-
-// Stores 24 name bytes as read and keeps the terminator at byte 23: a name read from a stream is not trusted to
-// have one, and everything that prints or shows a name relies on it.
-void storeProgramName(ProgramRecord& program, const char* bytes);
 
 // A program's name as a terminated text of its own. The strip and renameCurrentProgram get this copy, never the
 // bank's bytes: renaming zeroes the program's name before it copies the new one.

@@ -2,10 +2,26 @@
 
 #include <windows.h>
 
+#include <atomic>
+
 namespace platform {
+namespace {
+std::atomic<MessageHook> gHook{nullptr};
+}
+
+void setMessageHook(MessageHook hook)
+{
+    gHook = hook;
+}
 
 void showMessage(const char* title, const char* text)
 {
+    if (MessageHook hook = gHook.load()) {
+        hook(title ? title : "", text ? text : "");
+        return;
+    }
+    if (logMessageForTests(title, text))
+        return;
     MessageBoxA(nullptr, text ? text : "", title ? title : "", MB_OK);
 }
 

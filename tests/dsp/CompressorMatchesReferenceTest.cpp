@@ -324,3 +324,54 @@ TEST(CompressorMatchesReferenceSweep, RandomSettingsBothPrecisions)
     }
 }
 }  // namespace
+
+namespace
+{
+// After loud input the envelopes decay for minutes: first by whole runs of steps, then, once tiny, step by step to
+// where the denormal guard holds them still. They must come to rest where the formulas' own do.
+template <typename Sample>
+void expectRestLikeTheModel(float release)
+{
+    Parameters p = testsignals::defaultProgram();
+    p.release = release;
+    CompressorCore core;
+    ReferenceCompressor<Sample> ref;
+    testsignals::applyToCore(core, p);
+    ref.apply(p);
+    const int loudFrames = 44100;
+    const std::vector<double> left = testsignals::bursts(loudFrames, 44100.0, 220.0, 5u);
+    const std::vector<double> right = testsignals::bursts(loudFrames, 44100.0, 331.0, 6u);
+    std::vector<Sample> inL(left.begin(), left.end()), inR(right.begin(), right.end());
+    std::vector<Sample> outCore(2 * 997), outRef(2 * 997);
+    const int blockSizes[] = {997, 512, 3};
+    int frame = 0;
+    for (int block = 0; frame < 44100 * 12; ++block)
+    {
+        const int n = blockSizes[block % 3];
+        const bool loud = frame + n <= loudFrames;
+        std::vector<Sample> silence(static_cast<size_t>(n), Sample(0));
+        Sample* in[2] = {loud ? inL.data() + frame : silence.data(), loud ? inR.data() + frame : silence.data()};
+        Sample* coreOut[2] = {outCore.data(), outCore.data() + 997};
+        Sample* refOut[2] = {outRef.data(), outRef.data() + 997};
+        core.process(in, coreOut, n, true);
+        ref.process(in, refOut, n, true);
+        frame += n;
+        ASSERT_TRUE(close(core.envelopeLeft(), ref.envL, tolerance<Sample>())) << "frame " << frame;
+        ASSERT_TRUE(close(core.envelopeRight(), ref.envR, tolerance<Sample>())) << "frame " << frame;
+        ASSERT_TRUE(close(core.meterValue(), ref.meter, tolerance<Sample>())) << "frame " << frame;
+        for (int i = 0; i < n; ++i)
+            ASSERT_TRUE(close(outCore[i], outRef[i], tolerance<Sample>())) << "frame " << frame - n + i;
+    }
+    EXPECT_GT(ref.envL, 0.0) << "the guard holds the envelope above zero";
+    EXPECT_LT(ref.envL, 1e-25);
+}
+
+TEST(CompressorMatchesReferenceAtRest, EnvelopesComeToRestWhereTheModelsDo)
+{
+    for (float release : {0.0f, 0.5f})
+    {
+        expectRestLikeTheModel<double>(release);
+        expectRestLikeTheModel<float>(release);
+    }
+}
+}  // namespace

@@ -1,0 +1,25 @@
+// The hosted effect as the bridge state blob sees it: straight through the effect's record (the blob's writes go
+// to the effect's set-parameter entry, never held back by the processor's suppression of echoes).
+#pragma once
+
+#include "common/EffectStateBlob.h"
+#include "effect/vst2/EffectRecord.h"
+
+class EffectRecordStateTarget final : public EffectStateTarget
+{
+public:
+    explicit EffectRecordStateTarget(EffectRecord& effect) : effect_(effect) {}
+
+    int32_t effectFlags() const override { return effect_.flags; }
+    int32_t parameterCount() const override { return effect_.numParams; }
+    int32_t programCount() const override { return effect_.numPrograms; }
+    intptr_t dispatch(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt) override
+    {
+        return effect_.dispatcher(&effect_, opcode, index, value, ptr, opt);
+    }
+    float getParameter(int32_t index) override { return effect_.getParameter(&effect_, index); }
+    void setParameter(int32_t index, float value) override { effect_.setParameter(&effect_, index, value); }
+
+private:
+    EffectRecord& effect_;
+};

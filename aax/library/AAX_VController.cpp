@@ -1,0 +1,50 @@
+#include "aax/library/AAX_VController.h"
+
+#include "aax/library/HostInterface.h"
+
+AAX_VController::AAX_VController(void* hostContext)
+{
+    hostref::query(hostContext, acf::kIidController, &controller_);
+    hostref::query(hostContext, acf::kIidController2, &controller2_);
+}
+
+AAX_VController::~AAX_VController()
+{
+    hostref::release(controller2_);
+    hostref::release(controller_);
+}
+
+AAX_Result AAX_VController::QuerySampleRate(float* rate) const
+{
+    if (controller_ == nullptr)
+        return AAX_ERROR_NULL_OBJECT;
+    return acf::tableOf<acf::ControllerTable>(controller_).getSampleRate(controller_, rate);
+}
+
+AAX_Result AAX_VController::QueryInputStem(uint32_t* stem) const
+{
+    if (controller_ == nullptr)
+        return AAX_ERROR_NULL_OBJECT;
+    return acf::tableOf<acf::ControllerTable>(controller_).getInputStem(controller_, stem);
+}
+
+AAX_Result AAX_VController::QueryOutputStem(uint32_t* stem) const
+{
+    if (controller_ == nullptr)
+        return AAX_ERROR_NULL_OBJECT;
+    return acf::tableOf<acf::ControllerTable>(controller_).getOutputStem(controller_, stem);
+}
+
+AAX_Result AAX_VController::ReportLatency(int32_t samples)
+{
+    if (controller_ == nullptr)
+        return AAX_ERROR_NULL_OBJECT;
+    return acf::tableOf<acf::ControllerTable>(controller_).setSignalLatency(controller_, samples);
+}
+
+AAX_Result AAX_VController::PostPacket(AAX_CFieldIndex port, const void* data, uint32_t size)
+{
+    if (controller_ == nullptr)
+        return AAX_ERROR_NULL_OBJECT;
+    return acf::tableOf<acf::ControllerTable>(controller_).postPacket(controller_, port, data, size);
+}

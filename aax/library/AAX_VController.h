@@ -1,0 +1,28 @@
+// The host's controller of one instance: sample rate, stem formats, latency and the posting of data packets.
+// Queried from the instance's host context; -20004 from every operation without the host's interface.
+#pragma once
+
+#include <cstdint>
+
+#include "aax/library/AAX_IController.h"
+#include "aax/library/AAX_Types.h"
+
+class AAX_VController final : public AAX_IController
+{
+public:
+    explicit AAX_VController(void* hostContext);
+    ~AAX_VController() override;
+    AAX_VController(const AAX_VController&) = delete;
+    AAX_VController& operator=(const AAX_VController&) = delete;
+
+    // Host main thread (set-up), or any thread that sends packets (under the dispatcher's lock).
+    AAX_Result QuerySampleRate(float* rate) const override;
+    AAX_Result QueryInputStem(uint32_t* stem) const override;
+    AAX_Result QueryOutputStem(uint32_t* stem) const override;
+    AAX_Result ReportLatency(int32_t samples) override;
+    AAX_Result PostPacket(AAX_CFieldIndex port, const void* data, uint32_t size) override;
+
+private:
+    void* controller_ = nullptr;
+    void* controller2_ = nullptr;
+};

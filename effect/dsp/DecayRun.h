@@ -1,0 +1,118 @@
+// Where an envelope's current run of decay-only detector steps began, kept from block to block: within a run the
+// envelope follows from the run's first one by one product, so a run must not end where a host happens to end a
+// block (the output would depend on the host's block size), nor where the other channel's envelope rises (the
+// left result of a channel mode that leaves the right channel alone would depend on the right input).
+#pragma once
+
+#include <cstdint>
+
+#include "effect/dsp/DoubleDouble.h"
+#include "effect/dsp/DspMath.h"
+#include "effect/dsp/LoopCoefficients.h"
+#include "effect/dsp/PortableMath.h"
+
+namespace dsp
+{
+struct DecayRun
+{
+    double start = 0.0;   // the envelope before the run's first sample
+    double keep = 0.0;    // decay per step the run began under
+    int32_t offset = -1;  // samples since the run began; -1: begin a new one from the current envelope
+};
+
+// Below this an envelope's flush rounds it onto a coarse grid, where decay by a product no longer follows
+// stepwise decay (which comes to rest on the grid); such runs walk the steps one by one.
+constexpr double kFineEnvelope = 1e-13;
+
+// Stepwise decay of one envelope over a run: before[i] is the envelope before sample i, between[i] the one
+// between its two steps. An envelope that a step leaves unchanged stays so.
+inline void decayStepwise(double env, double keep, int32_t steps, double* before, double* between)
+{
+    int32_t i = 0;
+    for (; i <= steps; ++i)
+    {
+        before[i] = env;
+        const double next = flush(env * keep);
+        between[i] = next;
+        if (next == env)
+            break;
+        env = flush(next * keep);
+    }
+    for (; i <= steps; ++i)
+        before[i] = between[i] = env;
+}
+
+// One channel's current run within a chunk. A run that decays stepwise is walked ahead to the chunk's end; one
+// that decays by products spans chunks and blocks and begins anew after kRun samples, at a place that depends
+// on where it began and not on where chunks end.
+struct ChannelRun
+{
+    static constexpr int32_t kPadded = LoopCoefficients::kRun + kLanes;
+
+    int32_t origin = 0;  // chunk index of the run's first sample (negative when it began in an earlier chunk)
+    bool stepwise = false;
+    Lanes start;
+    double before[kPadded];
+    double between[kPadded];
+
+    // A new run at chunk index first, from the envelope env.
+    void begin(int32_t first, int32_t count, double env, double keep, DecayRun& run)
+    {
+        run = DecayRun{env, keep, 0};
+        resume(first, count, run);
+    }
+
+    // The run, now at chunk index first.
+    void resume(int32_t first, int32_t count, const DecayRun& run)
+    {
+        origin = first - run.offset;
+        start = Lanes(run.start);
+        stepwise = !(run.start >= kFineEnvelope);
+        if (stepwise)
+            decayStepwise(run.start, run.keep, count - first, before, between);
+    }
+
+    // Begins anew when the run has reached its length at chunk index j.
+    void renew(int32_t j, int32_t count, const LoopCoefficients& k, DecayRun& run)
+    {
+        if (stepwise || j - origin < LoopCoefficients::kRun)
+            return;
+        run.start = flush(roundedProduct(run.start, k.decayBeforeExact[LoopCoefficients::kRun]));
+        run.offset = 0;
+        resume(j, count, run);
+    }
+
+    // Whether the sample after chunk index j still belongs to this run.
+    bool continuesAfter(int32_t j) const { return stepwise || j + 1 - origin < LoopCoefficients::kRun; }
+
+    // The envelopes before samples j and j + 1 and between their steps.
+    void envelopes(int32_t j, const LoopCoefficients& k, Lanes& envBefore, Lanes& envBetween) const
+    {
+        const int32_t i = j - origin;
+        if (stepwise)
+        {
+            envBefore = Lanes::load_unaligned(before + i);
+            envBetween = Lanes::load_unaligned(between + i);
+        }
+        else
+        {
+            envBefore = flush(start * Lanes::load_unaligned(k.decayBefore + i));
+            envBetween = flush(start * Lanes::load_unaligned(k.decayBetween + i));
+        }
+    }
+
+    // The envelope at chunk index j, a run's end; kept as the detector's envelope.
+    double envelopeAt(int32_t j, const LoopCoefficients& k, DecayRun& run) const
+    {
+        const int32_t i = j - origin;
+        if (stepwise)
+        {
+            // Walked to here: the run goes on as if it began here.
+            run = DecayRun{before[i], run.keep, 0};
+            return before[i];
+        }
+        run.offset = i;
+        return flush(start.get(0) * k.decayBefore[i]);
+    }
+};
+}  // namespace dsp

@@ -1,0 +1,113 @@
+// An effect instance: its controls (numbered from 1), the master bypass control, the chunk list with the
+// controls-state chunk 'elck', and the page tables of its type. Host threads, under the group's context lock.
+#pragma once
+
+#include "rtas/framework/CPluginControl.h"
+#include "rtas/framework/CProcess.h"
+#include "rtas/framework/ChunkDataParser.h"
+
+#include <cstdint>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+class CEffectProcess : public CProcess
+{
+public:
+    static constexpr uint32_t kControlsStateChunk = HostFourCC("elck");
+
+    CEffectProcess();
+    ~CEffectProcess() override;
+
+    // Set-up, before Initialize: the instance owns the controls it is given.
+    void AddControl(CPluginControl* control);
+    CPluginControl* GetControl(int32_t number) const;
+    bool IsValidControl(int32_t number) const { return number >= 1 && number <= CountControls(); }
+    int32_t CountControls() const { return int32_t(fControls.size()); }
+    // Stores the number; true only when that control is a discrete one (a bypass is on or off).
+    bool SetMasterBypassControl(int32_t number);
+    void AddChunk(uint32_t chunkID, const char* name, int32_t size);
+
+    int32_t Initialize() override;
+
+    // ---- Controls ----
+    int32_t GetNumControls(int32_t* count) override;
+    int32_t GetControlAutomatable(int32_t control, int16_t* automatable) override;
+    int32_t GetControlNumSteps(int32_t control, int32_t* steps) override;
+    int32_t GetControlName(int32_t control, unsigned char* name) override;
+    int32_t GetControlNameOfLength(int32_t control, int32_t maxLength, unsigned char* name) override;
+    int32_t GetControlValue(int32_t control, int32_t* value) override;
+    int32_t SetControlValue(int32_t control, int32_t value) override;
+    int32_t NudgeControlValue(int32_t control, int32_t delta) override;
+    int32_t UpdateControlValue(int32_t control, int32_t value) override;
+    int32_t IncrementControlValue(int32_t control, int32_t delta) override;
+    int32_t GetControlDefaultValue(int32_t control, int32_t* value) override;
+    int32_t GetControlAttributeA(int32_t control, int32_t* answer) override;
+    int32_t GetControlAttributeB(int32_t control, int32_t* answer) override;
+    int32_t GetControlAttributeC(int32_t control, int32_t* answer) override;
+    int32_t GetControlTextForSurface(int32_t control, int32_t value, int32_t maxLength, unsigned char* text) override;
+    int32_t GetControlChangeCount(int32_t* count) override;
+    int32_t Routine23(int32_t word) override;
+    int32_t Routine24(int32_t word) override;
+    // The text of a control's value, length-prefixed (empty for a number outside the list).
+    void GetControlValueText(int32_t control, int32_t value, int32_t maxLength, unsigned char* text) const;
+    // Called with every stored value; the bridge passes it on to the effect.
+    virtual void UpdateControlValueInAlgorithm(int32_t control) {}
+    // Redraws the control's view; the library's own views are not built in this product.
+    virtual void RedrawControl(int32_t control) {}
+
+    // ---- Bypass ----
+    int32_t GetMasterBypassControl(int32_t* control) override;
+    int32_t SetBypass(int32_t bypass) override;
+    int32_t GetBypass(uint8_t* bypassed) override;
+
+    // ---- Chunks ----
+    int32_t GetChunkCount(int32_t* count) override;
+    int32_t GetChunkID(int32_t position, uint32_t* chunkID) override;
+    int32_t GetChunkName(uint32_t chunkID, unsigned char* name) override;
+    int32_t GetChunkSize(uint32_t chunkID, int32_t* size) override;
+    int32_t GetChunk(uint32_t chunkID, SFicPlugInChunk* chunk) override;
+    int32_t SetChunk(uint32_t chunkID, const SFicPlugInChunk* chunk) override;
+    int32_t CompareChunk(uint32_t chunkID, const SFicPlugInChunk* chunk, uint8_t* equal) override;
+
+    // ---- Page tables ----
+    int32_t GetPageTableEntryCount(uint32_t tableType, int32_t kind, int32_t* count) override;
+    int32_t GetPageTableEntry(uint32_t tableType, int32_t kind, int32_t page, int32_t slot, int32_t* value) override;
+    int32_t HasPageTable(uint32_t tableType, int32_t kind, uint8_t* has) override;
+
+    // ---- Plug-in specification ----
+    int32_t SetPlugInSpec(const SFicPlugInSpec* spec) override;
+    int32_t GetPlugInSpec(SFicPlugInSpec* spec) override;
+
+protected:
+    // The page-table data of the owning type for a resource type, and its size in bytes (null when none).
+    virtual const uint8_t* GetPageTableData(uint32_t tableType, size_t* size);
+    virtual bool CanSetWord23() const { return false; }
+    virtual bool CanSetWord24() const { return false; }
+    // The controls the controls-state chunk leaves out (by control ID).
+    std::set<uint32_t>& ExcludedControlIDs() { return fExcluded; }
+
+private:
+    struct ChunkEntry
+    {
+        uint32_t id;
+        std::string name;
+        int32_t size;
+    };
+    void BuildControlsState();
+    static std::string KeyOf(uint32_t id);
+
+    std::vector<std::unique_ptr<CPluginControl>> fControls;
+    int32_t fMasterBypass = 0;
+    int32_t fChangeCounter = 0;
+    int16_t fWord23 = 0;
+    int16_t fWord24 = 0;
+    std::vector<ChunkEntry> fChunks;
+    bool fHasCustomChunks = false;
+    std::set<uint32_t> fExcluded;
+    int32_t fChunkControls = 0;
+    ChunkDataParser fParser;
+    int32_t fControlsStateSize = -1;
+    SFicPlugInSpec fSpec{};
+};

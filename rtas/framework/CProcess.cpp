@@ -1,0 +1,34 @@
+#include "rtas/framework/CProcess.h"
+
+#include "rtas/framework/CProcessGroupInterface.h"
+#include "rtas/framework/ModuleState.h"
+
+CProcess::CProcess()
+{
+    // A new instance starts with the settings the host gave the group.
+    const CProcessGroupInterface* group = rtas::GetModuleGroup();
+    fSampleRate = group != nullptr ? group->GetSampleRate() : 44100;
+    fEngineSettingA = group != nullptr ? group->GetEngineSettingA() : 5;
+    fEngineSettingB = group != nullptr ? group->GetEngineSettingB() : 0;
+}
+
+CProcess::~CProcess() = default;
+
+int32_t CProcess::SetSampleRate(int32_t rate)
+{
+    fSampleRate = rate;
+    return 0;
+}
+
+int32_t CProcess::SetRoutine125Value(int32_t value)
+{
+    fRoutine125Value = value;
+    return 0;
+}
+
+int32_t CProcess::SetEngineSettings(const int32_t* settings)
+{
+    fEngineSettingA = settings[0];
+    fEngineSettingB = settings[1];
+    return 0;
+}
