@@ -1,16 +1,14 @@
 // The vst2host tool run as a user would run it, against the real plug-in.
 #include "E2eSupport.h"
+#include "ToolProcess.h"
 
 #include "hosts/vst2/AudioFile.h"
 #include "hosts/vst2/ProgramSelection.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
-
-#include <sys/wait.h>
 
 namespace {
 
@@ -18,40 +16,13 @@ using e2e::firstDifference;
 using e2e::kHostTool;
 using e2e::kPluginPath;
 using e2e::ScratchDirectory;
+using e2e::ToolRun;
 using vst2host::AudioBuffer;
 using vst2host::HostedEffect;
 
-struct ToolRun
-{
-    int exitCode = -1;
-    std::string output;  // standard output and error together
-};
-
-std::string shellQuoted(const std::string& text)
-{
-    std::string quoted = "'";
-    for (char c : text)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
 ToolRun runTool(const std::vector<std::string>& arguments)
 {
-    std::string command = shellQuoted(kHostTool);
-    for (const std::string& argument : arguments)
-        command += " " + shellQuoted(argument);
-    command += " 2>&1 </dev/null";
-    ToolRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return run;
-    char buffer[4096];
-    size_t count = 0;
-    while ((count = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        run.output.append(buffer, count);
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    return e2e::runTool(kHostTool, arguments);
 }
 
 void writeInput(const std::string& path, const AudioBuffer& buffer)
