@@ -167,19 +167,10 @@ private:
         double keep;
     };
 
-    // One detector step of the channels marked, with their levels computed together when both need one.
-    static void stepChannels(bool left, bool right, double dL, double dR, Detector& det, double a)
-    {
-        if (left && right)
-            dsp::detectorStepPair(dL, dR, det.envL, det.envR, det.shortcutL, det.shortcutR, a, det.attack, det.keep);
-        else if (left)
-            dsp::detectorStep(dL, det.envL, det.shortcutL, a, det.attack, det.keep);
-        else if (right)
-            dsp::detectorStep(dR, det.envR, det.shortcutR, a, det.attack, det.keep);
-    }
-
     // Sample j the plain way for the channels marked, whose steps may raise their envelopes; an unmarked channel
     // takes its run's envelopes. det's envelopes are the ones before the sample; the marked ones are stepped.
+    // The feed-forward input does not depend on the envelope, so when the feedback step needs a level, both
+    // steps' levels are computed at once in two lanes: the second step then need not wait for a level of its own.
     template <int M, bool Linked>
     static void sampleAlone(Chunk& c, int32_t j, Detector& det, bool left, bool right, double betweenL,
                             double betweenR)
@@ -192,18 +183,36 @@ private:
         channelGains<M, Linked>(det.envL, det.envR, gL, gR);
         c.meterIn[j] = static_cast<MeterInput>(std::min(gL, gR));
 
+        const double forwardL = std::fabs(c.sL[j]) * threshold * b;
+        const double forwardR = std::fabs(c.sR[j]) * threshold * b;
+        const double feedbackL = std::fabs(c.sL[j] * gL) * threshold * b;
+        const double feedbackR = std::fabs(c.sR[j] * gR) * threshold * b;
+        const bool levelsL = left && !det.shortcutL.below(feedbackL, det.envL, a);
+        const bool levelsR = right && !det.shortcutR.below(feedbackR, det.envR, a);
+        dsp::Lanes qL(0.0);
+        dsp::Lanes qR(0.0);
+        if (levelsL)
+            qL = dsp::detectorLevel(dsp::lanes(feedbackL, forwardL), dsp::Lanes(a));
+        if (levelsR)
+            qR = dsp::detectorLevel(dsp::lanes(feedbackR, forwardR), dsp::Lanes(a));
+
         // Feedback pass on the gain-reduced side chain.
-        stepChannels(left, right, std::fabs(c.sL[j] * gL) * threshold * b, std::fabs(c.sR[j] * gR) * threshold * b,
-                     det, a);
-        if (!left)
+        if (left)
+            dsp::detectorStep(feedbackL, det.envL, det.shortcutL, a, det.attack, det.keep, levelsL, qL.get(0));
+        else
             det.envL = betweenL;
-        if (!right)
+        if (right)
+            dsp::detectorStep(feedbackR, det.envR, det.shortcutR, a, det.attack, det.keep, levelsR, qR.get(0));
+        else
             det.envR = betweenR;
 
         channelGains<M, Linked>(det.envL, det.envR, gL, gR);
 
         // Feed-forward pass on the plain side chain.
-        stepChannels(left, right, std::fabs(c.sL[j]) * threshold * b, std::fabs(c.sR[j]) * threshold * b, det, a);
+        if (left)
+            dsp::detectorStep(forwardL, det.envL, det.shortcutL, a, det.attack, det.keep, levelsL, qL.get(1));
+        if (right)
+            dsp::detectorStep(forwardR, det.envR, det.shortcutR, a, det.attack, det.keep, levelsR, qR.get(1));
 
         if (M != kRight)
             c.shapedL[j] = static_cast<Reduced>(c.xL[j] * gL) * c.makeup[j];

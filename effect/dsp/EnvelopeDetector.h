@@ -78,41 +78,16 @@ struct DetectorShortcut
     }
 };
 
-inline void detectorStep(double d, double& env, DetectorShortcut& shortcut, double a, double attack, double keep)
+// knownLevel, when known is set, is detectorLevel(d, a) computed ahead.
+inline void detectorStep(double d, double& env, DetectorShortcut& shortcut, double a, double attack, double keep,
+                         bool known = false, double knownLevel = 0.0)
 {
     if (!shortcut.below(d, env, a))
     {
-        const double q = detectorLevel(d, a);
+        const double q = known ? knownLevel : detectorLevel(d, a);
         shortcut.learn(d, q, env, a);
         env = env + attack * maxZero(q - env);
     }
     env = flush(env * keep);
-}
-
-// The steps of both channels in one pass (left, then right, as detectorStep would take them). The channels do not
-// depend on each other, so levels both need are computed together in two lanes.
-inline void detectorStepPair(double dL, double dR, double& envL, double& envR, DetectorShortcut& shortcutL,
-                             DetectorShortcut& shortcutR, double a, double attack, double keep)
-{
-    const bool levelL = !shortcutL.below(dL, envL, a);
-    const bool levelR = !shortcutR.below(dR, envR, a);
-    if (levelL || levelR)
-    {
-        const Lanes q = detectorLevel(lanes(dL, dR), Lanes(a));
-        if (levelL)
-        {
-            const double qL = q.get(0);
-            shortcutL.learn(dL, qL, envL, a);
-            envL = envL + attack * maxZero(qL - envL);
-        }
-        if (levelR)
-        {
-            const double qR = q.get(1);
-            shortcutR.learn(dR, qR, envR, a);
-            envR = envR + attack * maxZero(qR - envR);
-        }
-    }
-    envL = flush(envL * keep);
-    envR = flush(envR * keep);
 }
 }  // namespace dsp
