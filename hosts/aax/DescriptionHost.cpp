@@ -215,7 +215,7 @@ acf::FactoryFunction EffectDescriptor::factory(uint32_t kind) const
 DescriptionHost::DescriptionHost(DescriptionOptions options) : options_(options)
 {
     root_ = std::make_unique<HostObject>(&kPlainTable, &log_, "host");
-    factory_ = std::make_unique<Factory>(this, &log_);
+    factory_ = OwnedObject(new Factory(this, &log_), [](HostObject* object) { delete static_cast<Factory*>(object); });
     definition_ = std::make_unique<HostObject>(&kPlainTable, &log_, "definition");
     definition_->answers.emplace_back(acf::kIidPluginDefinition, definition_.get());
     root_->answers.emplace_back(acf::kIidUnknown, root_.get());
@@ -230,14 +230,13 @@ DescriptionHost::~DescriptionHost() = default;
 template <typename T>
 T* DescriptionHost::make(const void* table, const char* name, const acf::Uid& iid, const acf::Uid* iid2)
 {
-    auto object = std::make_unique<T>(table, &log_, name);
-    T* raw = object.get();
+    T* raw = new T(table, &log_, name);
+    objects_.push_back(OwnedObject(raw, [](HostObject* object) { delete static_cast<T*>(object); }));
     raw->answers.emplace_back(acf::kIidUnknown, raw);
     raw->answers.emplace_back(iid, raw);
     if (iid2 != nullptr && options_.secondInterfaces)
         raw->answers.emplace_back(*iid2, raw);
     raw->references = 1;
-    objects_.push_back(std::move(object));
     return raw;
 }
 

@@ -113,12 +113,15 @@ private:
     template <typename T>
     T* make(const void* table, const char* name, const acf::Uid& iid, const acf::Uid* iid2);
 
+    // Host objects have no virtual destructor (their first word is their table): each is deleted as its own type.
+    using OwnedObject = std::unique_ptr<HostObject, void (*)(HostObject*)>;
+
     DescriptionOptions options_;
     CallLog log_;
     std::unique_ptr<HostObject> root_;
-    std::unique_ptr<HostObject> factory_;
+    OwnedObject factory_{nullptr, nullptr};
     std::unique_ptr<HostObject> definition_;
-    std::vector<std::unique_ptr<HostObject>> objects_;
+    std::vector<OwnedObject> objects_;
     std::vector<Collection*> collections_;
     std::vector<HostServices*> hostServices_;
     std::vector<PropertyMap*> propertyMaps_;

@@ -21,7 +21,7 @@ int channelsOf(int32_t stem)
 
 AAX_IString* asString(HostString& text)
 {
-    return reinterpret_cast<AAX_IString*>(&text);
+    return &text;
 }
 
 }  // namespace

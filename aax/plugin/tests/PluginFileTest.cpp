@@ -21,6 +21,15 @@ namespace {
 using aaxkit::Instance;
 using aaxkit::PluginSession;
 
+// The effect library stays loaded for the whole run (as in a host with more instances), so the leak checker does
+// not lose sight of the effect's process-wide caches when the last instance unloads it.
+void keepEffectLoaded()
+{
+    static platform::Library kept;
+    if (!kept.isOpen())
+        kept.open(std::string(QOR_AAXPLUGIN_DIR) + "/" + platform::Library::fileName("Qor Kalvenor"));
+}
+
 // One session for the whole program: a host registers a plug-in file once.
 PluginSession& session()
 {
@@ -28,6 +37,11 @@ PluginSession& session()
         auto* opened = new PluginSession();
         if (!opened->open(QOR_AAXPLUGIN_PATH))
             ADD_FAILURE() << opened->error();
+        keepEffectLoaded();
+        // One instance lives for the whole run, as in a host session: the plug-in's JUCE GUI support then stays
+        // up, and the system libraries it loaded stay with it (their allocations are not lost to the leak checker).
+        static Instance* resident = new Instance(*opened, 2);
+        (void)resident;
         return opened;
     }();
     return *s;
@@ -168,6 +182,7 @@ public:
         dispatch(effMainsChanged, 1, 1);
     }
     ~DirectEffect() { effect_->dispatcher(effect_, effClose, 0, 0, nullptr, 0.0f); }
+
     void process(float** inputs, float** outputs, int frames) { effect_->processReplacing(effect_, inputs, outputs, frames); }
 
 private:
@@ -270,13 +285,15 @@ TEST(PluginFile, AllChunkWrittenWithoutASizeQueryIsRefused)
 
 TEST(PluginFile, EveryObjectReleasedLeavesNoLiveObject)
 {
+    // The resident instance of the session is one object; every other one goes with its release.
+    const int32_t resident = session().liveObjects();
     {
         Instance a(session(), 0);
         Instance b(session(), 2);
         ASSERT_TRUE(a.ok() && b.ok());
-        EXPECT_GT(session().liveObjects(), 0);
+        EXPECT_EQ(session().liveObjects(), resident + 2);
     }
-    EXPECT_EQ(session().liveObjects(), 0);
+    EXPECT_EQ(session().liveObjects(), resident);
 }
 
 }  // namespace
@@ -307,8 +324,9 @@ TEST(PluginFile, GuiObjectTellsTheEditorsSizeAndOutlivesItsInstanceSafely)
     // must not reach the effect, which went with the instance.
     instance.reset();
     EXPECT_EQ(gui->Shutdown(), 0);
+    const int32_t before = session().liveObjects();
     gui->Release();
-    EXPECT_EQ(session().liveObjects(), 0);
+    EXPECT_EQ(session().liveObjects(), before - 1);
 }
 
 }  // namespace

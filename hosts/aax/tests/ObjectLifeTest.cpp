@@ -115,7 +115,7 @@ TEST(Strings, PluginStringAnswersThroughTheStringTable)
 
     // And the plug-in writes into the host's string through the same slots.
     aaxkit::HostString host("old");
-    auto* hostString = reinterpret_cast<AAX_IString*>(&host);
+    AAX_IString* hostString = &host;
     hostString->AssignString(AAX_CString("Master Bypass"));
     EXPECT_EQ(host.text, "Master Bypass");
     EXPECT_EQ(hostString->Length(), 13u);

@@ -13,9 +13,12 @@
 #define PROBE_EXPORT extern "C" __attribute__((visibility("default")))
 #endif
 
+// JUCE's GUI support is started once and stays up while the module is loaded (the tests keep it for their whole
+// run): shutting it down would unload the system libraries it loaded, and their allocations with them.
 PROBE_EXPORT void* qorProbeCreate()
 {
-    juce::initialiseJuce_GUI();
+    static const bool started = (juce::initialiseJuce_GUI(), true);
+    (void)started;
     return new PellixAudioProcessor();
 }
 
@@ -47,5 +50,4 @@ PROBE_EXPORT int qorProbeParameterSteps(void* processor, int index)
 PROBE_EXPORT void qorProbeDestroy(void* processor)
 {
     delete static_cast<PellixAudioProcessor*>(processor);
-    juce::shutdownJuce_GUI();
 }
