@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
 #include <map>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -330,3 +332,23 @@ TEST(PluginFile, GuiObjectTellsTheEditorsSizeAndOutlivesItsInstanceSafely)
 }
 
 }  // namespace
+
+// The page-table file the description names lies in the bundle's resources and lists every identifier as the
+// bridges present it: hosts read it to lay the controls out, so a missing or mistitled entry goes unnoticed there.
+TEST(PluginFile, PageTableFileNamedByTheDescriptionListsEveryIdentifier)
+{
+    PluginSession& s = session();
+    ASSERT_EQ(s.effect()->resources.size(), 1u);
+    const std::string path = std::string(QOR_AAXPLUGIN_DIR) + "/../Resources/" + s.effect()->resources[0].second;
+    std::ifstream file(path);
+    ASSERT_TRUE(file) << path;
+    std::stringstream text;
+    text << file.rdbuf();
+    const char* names[16] = {"Power", "Attack", "Release", "-", "ScHpfSt", "ScHpf", "Ratio", "-",
+                             "Threshold", "Channel", "Makeup", "Link", "BlndSt", "Blend", "-", "-"};
+    for (int i = 0; i < 16; ++i)
+    {
+        const std::string entry = "id=\"" + std::to_string(i) + "\" name=\"" + std::to_string(i) + ": " + names[i] + "\"";
+        EXPECT_NE(text.str().find(entry), std::string::npos) << entry;
+    }
+}
