@@ -5,9 +5,7 @@
 #include <fstream>
 #include <iterator>
 
-#if defined(QOR_AAXHOST_WAV)
 #include "hosts/vst2/AudioFile.h"
-#endif
 
 namespace aaxhost {
 namespace {
@@ -68,7 +66,6 @@ bool readAudio(const std::string& path, bool raw, int channels, double rate, Aud
 {
     if (raw)
         return readRaw(path, channels, rate, audio, error);
-#if defined(QOR_AAXHOST_WAV)
     vst2host::AudioBuffer buffer;
     if (!vst2host::readAudioFile(path, buffer, error))
         return false;
@@ -83,17 +80,12 @@ bool readAudio(const std::string& path, bool raw, int channels, double rate, Aud
         return false;
     }
     return true;
-#else
-    error = "this build reads raw float files only (--raw)";
-    return false;
-#endif
 }
 
 bool writeAudio(const std::string& path, bool raw, const Audio& audio, std::string& error)
 {
     if (raw)
         return writeRaw(path, audio, error);
-#if defined(QOR_AAXHOST_WAV)
     vst2host::AudioBuffer buffer;
     buffer.channels = static_cast<int>(audio.channels.size());
     buffer.sampleRate = audio.rate;
@@ -102,10 +94,6 @@ bool writeAudio(const std::string& path, bool raw, const Audio& audio, std::stri
         for (int c = 0; c < buffer.channels; ++c)
             buffer.at(f, c) = audio.channels[static_cast<size_t>(c)][f];
     return vst2host::writeAudioFile(path, buffer, vst2host::SampleFormat::Float32, error);
-#else
-    error = "this build writes raw float files only (--raw)";
-    return false;
-#endif
 }
 
 }  // namespace aaxhost
