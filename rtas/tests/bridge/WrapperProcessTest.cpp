@@ -153,7 +153,13 @@ TEST_F(WrapperProcess, BlocksAndBankWorkNeverOverlap)
             w.ProcessEffectBlock(rows.inputs, rows.outputs, 4, nullptr);
     });
     int overlaps = 0;
-    for (int i = 0; i < 2000; ++i) {
+    // Enough rounds for the audio thread to have run blocks in between, however slowly it is scheduled (under an
+    // emulator it may not start before a fixed number of rounds is over); bounded in time.
+    const int32_t atStart = log().processCount.load();
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    for (int i = 0; (i < 2000 || log().processCount.load() - atStart < 20) &&
+                    std::chrono::steady_clock::now() < deadline;
+         ++i) {
         w.beginBankWork();
         const int32_t before = log().processCount.load();
         std::this_thread::yield();
