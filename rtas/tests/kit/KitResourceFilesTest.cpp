@@ -46,7 +46,9 @@ protected:
     void SetUp() override
     {
         gByteOrderCalls = 0;
-        path = writeFile("kit-resources.rsr", qorkit::writeResourceFile(sampleResources()));
+        // A file of each test's own: the tests of this program run in parallel processes in one folder.
+        const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        path = writeFile("kit-resources-" + test + ".rsr", qorkit::writeResourceFile(sampleResources()));
         handlesBefore = QorKitLiveHandles();
         refNum = OpenResourceFile(path.c_str(), 1, swapFirstByte);
         ASSERT_GT(refNum, 0);
