@@ -1,6 +1,6 @@
 // The group of an effect plug-in: its names, manufacturer, version and gestalt codes, the identity checks of
-// chunks, and the search for a type by plug-in specification. The bridge derives its group from it and makes its
-// types in CreateEffectTypes.
+// chunks, and the search for a type by the host's plug-in request record. The bridge derives its group from it and
+// makes its types in CreateEffectTypes.
 #pragma once
 
 #include "rtas/framework/CDSPProcessGroup.h"

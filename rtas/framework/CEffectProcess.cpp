@@ -583,7 +583,7 @@ int32_t CEffectProcess::HasPageTable(uint32_t tableType, int32_t kind, uint8_t* 
     return 0;
 }
 
-// ---- Plug-in specification ----
+// ---- The host's plug-in request record ----
 
 int32_t CEffectProcess::SetPlugInSpec(const SFicPlugInSpec* spec)
 {

@@ -88,7 +88,7 @@ public:
     int32_t GetPageTableEntry(uint32_t tableType, int32_t kind, int32_t page, int32_t slot, int32_t* value) override;
     int32_t HasPageTable(uint32_t tableType, int32_t kind, uint8_t* has) override;
 
-    // ---- Plug-in specification ----
+    // ---- The host's plug-in request record ----
     int32_t SetPlugInSpec(const SFicPlugInSpec* spec) override;
     int32_t GetPlugInSpec(SFicPlugInSpec* spec) override;
 

@@ -54,7 +54,7 @@ struct SFicPlugInSpec
     int32_t typeNumber;
     int32_t reserved[2];
 };
-static_assert(sizeof(SFicPlugInSpec) == 52, "the host's plug-in specification is 52 bytes");
+static_assert(sizeof(SFicPlugInSpec) == 52, "the host's plug-in request record is 52 bytes");
 static_assert(offsetof(SFicPlugInSpec, manufacturerID) == 32, "manufacturer ID at byte 32");
 static_assert(offsetof(SFicPlugInSpec, typeID) == 36, "type ID at byte 36");
 static_assert(offsetof(SFicPlugInSpec, typeNumber) == 40, "type number at byte 40");

@@ -1,5 +1,5 @@
 // Chunks are stamped with the plug-in's identity on the way out and refused on the way in when they belong to
-// another manufacturer or product; a type is found for a host's plug-in specification.
+// another manufacturer or product; a type is found for a host's plug-in request record.
 #include "FrameworkFixture.h"
 
 #include <vector>
@@ -59,7 +59,7 @@ TEST_F(ChunkIdentity, SetAndCompareRefuseChunksOfAnotherManufacturerOrProduct)
     EXPECT_EQ(Routine<67>()(kKvss, index, HostFourCC("elck"), nullptr), -7053);
 }
 
-TEST_F(ChunkIdentity, ATypeIsFoundForAPlugInSpecificationOfThisPlugIn)
+TEST_F(ChunkIdentity, ATypeIsFoundForAPlugInRequestOfThisPlugIn)
 {
     MakeGroup();
     SFicPlugInSpec spec{};
@@ -75,7 +75,7 @@ TEST_F(ChunkIdentity, ATypeIsFoundForAPlugInSpecificationOfThisPlugIn)
         // Stereo in and out: the real-time stereo type, not the first real-time type (which is mono).
         {int32_t(kKvss), 0, HostFourCC("Kvss")},
         {int32_t(kKvam), 0, HostFourCC("Kvam")},
-        {int32_t(kKvmm), 0, 0},  // mono stems are not searched: 0 and the specification as it was
+        {int32_t(kKvmm), 0, 0},  // mono stems are not searched: 0 and the request record as it was
         {9, -7055, 0},
     };
     for (const Case& c : cases) {

@@ -19,7 +19,7 @@ int32_t WordAt(const R& record, size_t offset)
     return word;
 }
 
-TEST(HostRecordLayouts, PlugInSpecificationAndChunkHeaderWordsLieWhereTheHostReadsThem)
+TEST(HostRecordLayouts, PlugInRequestAndChunkHeaderWordsLieWhereTheHostReadsThem)
 {
     SFicPlugInSpec spec{};
     spec.manufacturerID = 0x11111111;
