@@ -57,6 +57,10 @@ public:
 
     // Fresh meter values and clip flags, one per meter, into the caller's arrays; the library's instances have none.
     virtual void FetchMeters(int32_t* values, uint8_t* clips) {}
+    // Set by the engine's render callback after each render it ran for this instance. Audio thread.
+    void SetRendered(bool rendered) { fRendered = rendered; }
+    bool HasRendered() const { return fRendered; }
+
     // Set by the side that produces meter data (the render), cleared by the meter set when it fetches.
     bool IsMeterDataReady() const { return fMeterDataReady; }
     void SetMeterDataReady(bool ready) { fMeterDataReady = ready; }
@@ -85,6 +89,7 @@ private:
     int32_t fEngineSettingB;
     int32_t fRoutine125Value = 0;
     bool fMeterDataReady = true;
+    bool fRendered = false;
 };
 
 // Makes a new instance of a type's kind (the bridge hands one to each type); null when it cannot.
