@@ -12,9 +12,12 @@
 #include "rtas/framework/ControlValueMapping.h"
 #include "rtas/framework/LibraryViews.h"
 
+#include <atomic>
+#include <chrono>
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
 using testsupport::kKvam;
@@ -339,6 +342,34 @@ TEST_F(WrapperInstance, InstancesBuildNoLibraryViews)
     EXPECT_EQ(process.GetRootView(), nullptr);
     EXPECT_EQ(made, 0);
     rtas::SetRootViewMaker(nullptr, nullptr);
+}
+
+// The host deletes an instance while its render is still inside the effect: the rows and the effect stay until the
+// render is over.
+TEST_F(WrapperInstance, DeletionWaitsForTheRenderInProgress)
+{
+    ConfigureRecording(0);
+    CWrapperProcess& process = Make(kKvss, &NewRecordingRTAS, &NewRecordingASP);
+    RecordingEffect* effect = asRecording(process.GetWrapper()->record());
+    effect->holdProcess = 1;
+    std::vector<float> left = Signal(64, 0), right = Signal(64, 1), outLeft(64), outRight(64);
+    const int32_t index = fIndex;
+    std::thread audio([&] { Render(kKvss, index, {left.data(), right.data()}, {outLeft.data(), outRight.data()}, 64); });
+    while (effect->processEntered == 0)
+        std::this_thread::yield();
+
+    std::atomic<bool> deleted{false};
+    std::thread host([&] {
+        EXPECT_EQ(Routine<20>()(kKvss, index), 0);
+        deleted = true;
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_FALSE(deleted.load()) << "the instance went while its render was in the effect";
+    effect->holdProcess = 0;
+    audio.join();
+    host.join();
+    EXPECT_TRUE(deleted.load());
+    EXPECT_EQ(outLeft[63], left[63] * 0.5f);
 }
 
 }  // namespace
