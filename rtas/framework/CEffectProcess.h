@@ -72,6 +72,25 @@ public:
     // Redraws the control's view; the library's own views are not built in this product.
     virtual void RedrawControl(int32_t control) {}
 
+    // ---- Data sharing: the instance's and its controls' names, listeners and tokens (only while the group's
+    // sharing objects exist; without them every operation here does nothing) ----
+    void Uninitialize() override;
+    int32_t HandleIdleEvent() override;
+    // Handles the tokens queued for the module's instances for up to two host ticks, then lets the host idle.
+    virtual void Idle();
+    int32_t GetInstanceNameID(int32_t* nameID) override;
+    int32_t GetControlNameID(int32_t control, int32_t* nameID) override;
+    // Tell control surfaces that a control is being touched and released (counted; the first touch and the last
+    // release send their tokens).
+    void TouchControl(int32_t control);
+    void ReleaseControl(int32_t control);
+    // A highlight request of a control surface for a control's view; the library's views are off in this product.
+    virtual void SetControlHighlight(int32_t control, bool on, int16_t first, int16_t second, int32_t colour) {}
+    // Tokens Idle does not handle itself.
+    virtual int32_t HandleSharingToken(const uint8_t* token) { return 0; }
+    // The group's sharing base name ("Plug-Ins/Undefined BaseName" without an effect group).
+    virtual std::string GetSharingBaseName() const;
+
     // ---- Bypass ----
     int32_t GetMasterBypassControl(int32_t* control) override;
     int32_t SetBypass(int32_t bypass) override;
@@ -118,6 +137,23 @@ protected:
     std::set<uint32_t>& ExcludedControlIDs() { return fExcluded; }
 
 private:
+    struct TaskValuePair
+    {
+        CEffectProcess* instance;
+        int32_t control;
+    };
+    void ReserveInstanceName();
+    void ReserveControlNames();
+    void RegisterListeners();
+    void FreeInstanceName();
+    void FreeControlNames();
+    void DeleteListeners();
+    void AllocateSharingArrays();
+    void FreeSharingArrays();
+    bool IsSharing() const { return fSharingTask != 0 && !fControlNameIDs.empty(); }
+    void SendControlToken(int32_t control, uint32_t type, uint32_t subtype, const int32_t* value, const int32_t* touch);
+    void HandleToken(const uint8_t* token, HostWord taskValue);
+
     struct ChunkEntry
     {
         uint32_t id;
@@ -148,4 +184,14 @@ private:
     int32_t fInputChannels = 0;
     int32_t fOutputChannels = 0;
     std::vector<int32_t> fOwnConnections;
+    HostWord fSharingTask = 0;
+    int32_t fInstanceNameID = 0;
+    int32_t fRootNameID = 0;
+    // Indexed by control number (entry 0 unused), n + 2 entries while sharing.
+    std::vector<int32_t> fControlNameIDs;
+    std::vector<HostWord> fCurrentValueListeners;
+    std::vector<HostWord> fGetValueListeners;
+    std::vector<HostWord> fHighlightListeners;
+    std::vector<int32_t> fTouchCounts;
+    std::unique_ptr<TaskValuePair[]> fTaskValues;
 };
