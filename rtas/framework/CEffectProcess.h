@@ -69,8 +69,28 @@ public:
     void GetControlValueText(int32_t control, int32_t value, int32_t maxLength, unsigned char* text) const;
     // Called with every stored value; the bridge passes it on to the effect.
     virtual void UpdateControlValueInAlgorithm(int32_t control) {}
-    // Redraws the control's view; the library's own views are not built in this product.
-    virtual void RedrawControl(int32_t control) {}
+    // The view bound to the control's ID redraws (nothing without views).
+    virtual void RedrawControl(int32_t control);
+    // The control's four-character ID; without a control, the ID of a view bound to that number ('NONE' and -7300
+    // when neither exists).
+    int32_t GetControlID(int32_t control, uint32_t* id);
+
+    // ---- The root view and the controls' views ----
+    // The dialog resource the instance's root view is built from (1 unless the instance sets another).
+    int16_t GetDialogResourceID() const { return fDialogResourceID; }
+    void SetDialogResourceID(int16_t id) { fDialogResourceID = id; }
+    int32_t UpdateRect(const Rect* rect) override;
+    int32_t HandleEvent(const EventRecord* event) override;
+    // An event no view took goes to the instance's reply hook.
+    int32_t HandleEventWithReply(const EventRecord* event, uint8_t* taken) override;
+    int32_t GetViewRect(Rect* rect) override;
+    int32_t Routine8() override;
+    int32_t Routine9() override;
+    int32_t GetFocusedControl(HostWord view, int32_t* control) override;
+    // Binds every control's view to this instance and control with a port, unbinds them without one.
+    int32_t SetViewPort(OpaqueGrafPtr port) override;
+    int32_t GetControlHighlight(int32_t control, uint8_t* on, int32_t* colour) override;
+    int32_t SetControlHighlightColour(int32_t control, int32_t on, int32_t colour) override;
 
     // ---- Data sharing: the instance's and its controls' names, listeners and tokens (only while the group's
     // sharing objects exist; without them every operation here does nothing) ----
@@ -84,8 +104,8 @@ public:
     // release send their tokens).
     void TouchControl(int32_t control);
     void ReleaseControl(int32_t control);
-    // A highlight request of a control surface for a control's view; the library's views are off in this product.
-    virtual void SetControlHighlight(int32_t control, bool on, int16_t first, int16_t second, int32_t colour) {}
+    // A highlight request of a control surface for a control's view (nothing while the views are off).
+    virtual void SetControlHighlight(int32_t control, bool on, int16_t first, int16_t second, int32_t colour);
     // Tokens Idle does not handle itself.
     virtual int32_t HandleSharingToken(const uint8_t* token) { return 0; }
     // The group's sharing base name ("Plug-Ins/Undefined BaseName" without an effect group).
@@ -126,6 +146,8 @@ public:
     int32_t GetPlugInSpec(SFicPlugInSpec* spec) override;
 
 protected:
+    // Answers an event no view took; false by default.
+    virtual bool EventReplyHook(const EventRecord* event) { return false; }
     // Run by Initialize once the stems are known and before any view is built; the instance's own set-up.
     virtual void SetUpHook() {}
     std::vector<int32_t>& OwnConnections() { return fOwnConnections; }
@@ -184,6 +206,7 @@ private:
     int32_t fInputChannels = 0;
     int32_t fOutputChannels = 0;
     std::vector<int32_t> fOwnConnections;
+    int16_t fDialogResourceID = 1;
     HostWord fSharingTask = 0;
     int32_t fInstanceNameID = 0;
     int32_t fRootNameID = 0;
