@@ -3,7 +3,7 @@
 #pragma once
 
 #include "rtas/framework/CPluginControl.h"
-#include "rtas/framework/CProcess.h"
+#include "rtas/framework/CDSPProcess.h"
 #include "rtas/framework/CProcessMeterSet.h"
 #include "rtas/framework/ChunkDataParser.h"
 
@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-class CEffectProcess : public CProcess
+class CEffectProcess : public CDSPProcess
 {
 public:
     static constexpr uint32_t kControlsStateChunk = HostFourCC("elck");
