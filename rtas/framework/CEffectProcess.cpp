@@ -1,6 +1,7 @@
 #include "rtas/framework/CEffectProcess.h"
 
 #include "rtas/framework/CDAEError.h"
+#include "rtas/framework/CEffectType.h"
 #include "rtas/framework/CProcessType.h"
 #include "rtas/framework/PascalStrings.h"
 #include "rtas/framework/ResultCodes.h"
@@ -55,6 +56,13 @@ void CEffectProcess::AddChunk(uint32_t chunkID, const char* name, int32_t size)
 
 int32_t CEffectProcess::Initialize()
 {
+    if (const auto* type = dynamic_cast<const CEffectType*>(GetProcessType())) {
+        fInputStem = type->GetInputStem();
+        fOutputStem = type->GetOutputStem();
+        fInputChannels = type->GetInputChannels();
+        fOutputChannels = type->GetOutputChannels();
+    }
+    SetUpHook();
     int32_t excluded = 0;
     for (const auto& control : fControls)
         excluded += fExcluded.count(control->GetID()) != 0 ? 1 : 0;
@@ -62,7 +70,34 @@ int32_t CEffectProcess::Initialize()
     fMeterSet.AttachOwner(this);
     fMeterValues.assign(size_t(fMeterSet.GetCount()), 0);
     fClips.assign(size_t(fMeterSet.GetCount()), 0);
+    return CProcess::Initialize();
+}
+
+// ---- Connections the instance answers for itself ----
+
+int32_t CEffectProcess::CountOwnConnections(int32_t* count)
+{
+    if (count != nullptr)
+        *count = int32_t(fOwnConnections.size());
     return 0;
+}
+
+int32_t CEffectProcess::GetOwnConnection(int32_t position, int32_t* connection)
+{
+    if (connection == nullptr)
+        return rtas::kMissingObject;
+    if (position < 0 || position >= int32_t(fOwnConnections.size()))
+        return rtas::kNotImplemented;
+    *connection = fOwnConnections[size_t(position)];
+    return 0;
+}
+
+bool CEffectProcess::IsOwnConnection(int32_t connection) const
+{
+    for (int32_t own : fOwnConnections)
+        if (own == connection)
+            return true;
+    return false;
 }
 
 // ---- Meters ----

@@ -30,7 +30,21 @@ public:
     bool SetMasterBypassControl(int32_t number);
     void AddChunk(uint32_t chunkID, const char* name, int32_t size);
 
+    // Reads the stems from an effect type, runs the set-up hook, makes the meter arrays, then the library's part
+    // (the root view).
     int32_t Initialize() override;
+    int32_t GetNumInputs() const override { return fInputChannels; }
+    int32_t GetNumOutputs() const override { return fOutputChannels; }
+    int32_t GetInputStem() const { return fInputStem; }
+    int32_t GetOutputStem() const { return fOutputStem; }
+
+    // ---- Connections the instance answers for itself ----
+    int32_t CountOwnConnections(int32_t* count) override;
+    int32_t GetOwnConnection(int32_t position, int32_t* connection) override;
+    bool IsOwnConnection(int32_t connection) const;
+    // The side-chain input's 0-based connection number; -42 without a side-chain stem (this library's types have
+    // none).
+    virtual int32_t GetSideChainInput() const { return -42; }
 
     // ---- Controls ----
     int32_t GetNumControls(int32_t* count) override;
@@ -93,6 +107,9 @@ public:
     int32_t GetPlugInSpec(SFicPlugInSpec* spec) override;
 
 protected:
+    // Run by Initialize once the stems are known and before any view is built; the instance's own set-up.
+    virtual void SetUpHook() {}
+    std::vector<int32_t>& OwnConnections() { return fOwnConnections; }
     // The page-table data of the owning type for a resource type, and its size in bytes (null when none).
     virtual const uint8_t* GetPageTableData(uint32_t tableType, size_t* size);
     virtual bool CanSetWord23() const { return false; }
@@ -126,4 +143,9 @@ private:
     std::vector<int32_t> fMeterValues;
     std::vector<uint8_t> fClips;
     bool fClipSeen = false;
+    int32_t fInputStem = -1;
+    int32_t fOutputStem = -1;
+    int32_t fInputChannels = 0;
+    int32_t fOutputChannels = 0;
+    std::vector<int32_t> fOwnConnections;
 };
