@@ -119,7 +119,7 @@ void CWrapperProcess::SetUpHook()
 
 int32_t CWrapperProcess::HandleIdleEvent()
 {
-    Idle();
+    CEffectProcessAS::HandleIdleEvent();
     if (fWrapper)
         fWrapper->Idle();
     return 0;
@@ -127,6 +127,7 @@ int32_t CWrapperProcess::HandleIdleEvent()
 
 void CWrapperProcess::Idle()
 {
+    CEffectProcessAS::Idle();
     if (fWrapper)
         fWrapper->Idle();
 }

@@ -51,7 +51,7 @@ public:
     int32_t GetDelaySamples(int32_t* delay) override;
     void UpdateControlValueInAlgorithm(int32_t control) override;
     // Runs the library's idle, then the effect's editor idle.
-    virtual void Idle();
+    void Idle() override;
 
     // ---- The wrapper's callback (main thread, from inside effect calls) ----
     void OnIdle() override;

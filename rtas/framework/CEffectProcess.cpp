@@ -5,6 +5,7 @@
 #include "rtas/framework/CProcessType.h"
 #include "rtas/framework/PascalStrings.h"
 #include "rtas/framework/ResultCodes.h"
+#include "rtas/framework/host/SharingToken.h"
 
 #include <algorithm>
 #include <cstring>
@@ -24,7 +25,14 @@ void WritePascal(const std::string& text, int32_t maxLength, unsigned char* out)
 
 CEffectProcess::CEffectProcess() { AddChunk(kControlsStateChunk, "Complete Controls State", 0); }
 
-CEffectProcess::~CEffectProcess() = default;
+CEffectProcess::~CEffectProcess()
+{
+    // An instance let go without Uninitialize still gives its names and listeners back.
+    DeleteListeners();
+    FreeControlNames();
+    FreeInstanceName();
+    FreeSharingArrays();
+}
 
 void CEffectProcess::AddControl(CPluginControl* control)
 {
@@ -70,7 +78,14 @@ int32_t CEffectProcess::Initialize()
     fMeterSet.AttachOwner(this);
     fMeterValues.assign(size_t(fMeterSet.GetCount()), 0);
     fClips.assign(size_t(fMeterSet.GetCount()), 0);
-    return CProcess::Initialize();
+    CProcess::Initialize();
+    AllocateSharingArrays();
+    if (IsSharing()) {
+        ReserveInstanceName();
+        ReserveControlNames();
+        RegisterListeners();
+    }
+    return 0;
 }
 
 // ---- Connections the instance answers for itself ----
@@ -211,6 +226,13 @@ int32_t CEffectProcess::SetControlValue(int32_t number, int32_t value)
 {
     if (!IsValidControl(number))
         return 0;
+    if (IsSharing()) {
+        // The request goes out to the control's name; the host sets the value (routine 99) in answer.
+        TouchControl(number);
+        SendControlToken(number, sharing::kSetValue, sharing::kControlValue, &value, nullptr);
+        ReleaseControl(number);
+        return 0;
+    }
     UpdateControlValue(number, value);
     RedrawControl(number);
     return 0;
@@ -221,6 +243,8 @@ int32_t CEffectProcess::UpdateControlValue(int32_t number, int32_t value)
     if (CPluginControl* control = GetControl(number)) {
         control->SetValue(value);
         UpdateControlValueInAlgorithm(number);
+        if (IsSharing())
+            SendControlToken(number, sharing::kCurrentValue, sharing::kControlValue, &value, nullptr);
     }
     ++fChangeCounter;
     return 0;

@@ -69,8 +69,47 @@ public:
     void GetControlValueText(int32_t control, int32_t value, int32_t maxLength, unsigned char* text) const;
     // Called with every stored value; the bridge passes it on to the effect.
     virtual void UpdateControlValueInAlgorithm(int32_t control) {}
-    // Redraws the control's view; the library's own views are not built in this product.
-    virtual void RedrawControl(int32_t control) {}
+    // The view bound to the control's ID redraws (nothing without views).
+    virtual void RedrawControl(int32_t control);
+    // The control's four-character ID; without a control, the ID of a view bound to that number ('NONE' and -7300
+    // when neither exists).
+    int32_t GetControlID(int32_t control, uint32_t* id);
+
+    // ---- The root view and the controls' views ----
+    // The dialog resource the instance's root view is built from (1 unless the instance sets another).
+    int16_t GetDialogResourceID() const { return fDialogResourceID; }
+    void SetDialogResourceID(int16_t id) { fDialogResourceID = id; }
+    int32_t UpdateRect(const Rect* rect) override;
+    int32_t HandleEvent(const EventRecord* event) override;
+    // An event no view took goes to the instance's reply hook.
+    int32_t HandleEventWithReply(const EventRecord* event, uint8_t* taken) override;
+    int32_t GetViewRect(Rect* rect) override;
+    int32_t Routine8() override;
+    int32_t Routine9() override;
+    int32_t GetFocusedControl(HostWord view, int32_t* control) override;
+    // Binds every control's view to this instance and control with a port, unbinds them without one.
+    int32_t SetViewPort(OpaqueGrafPtr port) override;
+    int32_t GetControlHighlight(int32_t control, uint8_t* on, int32_t* colour) override;
+    int32_t SetControlHighlightColour(int32_t control, int32_t on, int32_t colour) override;
+
+    // ---- Data sharing: the instance's and its controls' names, listeners and tokens (only while the group's
+    // sharing objects exist; without them every operation here does nothing) ----
+    void Uninitialize() override;
+    int32_t HandleIdleEvent() override;
+    // Handles the tokens queued for the module's instances for up to two host ticks, then lets the host idle.
+    virtual void Idle();
+    int32_t GetInstanceNameID(int32_t* nameID) override;
+    int32_t GetControlNameID(int32_t control, int32_t* nameID) override;
+    // Tell control surfaces that a control is being touched and released (counted; the first touch and the last
+    // release send their tokens).
+    void TouchControl(int32_t control);
+    void ReleaseControl(int32_t control);
+    // A highlight request of a control surface for a control's view (nothing while the views are off).
+    virtual void SetControlHighlight(int32_t control, bool on, int16_t first, int16_t second, int32_t colour);
+    // Tokens Idle does not handle itself.
+    virtual int32_t HandleSharingToken(const uint8_t* token) { return 0; }
+    // The group's sharing base name ("Plug-Ins/Undefined BaseName" without an effect group).
+    virtual std::string GetSharingBaseName() const;
 
     // ---- Bypass ----
     int32_t GetMasterBypassControl(int32_t* control) override;
@@ -107,6 +146,8 @@ public:
     int32_t GetPlugInSpec(SFicPlugInSpec* spec) override;
 
 protected:
+    // Answers an event no view took; false by default.
+    virtual bool EventReplyHook(const EventRecord* event) { return false; }
     // Run by Initialize once the stems are known and before any view is built; the instance's own set-up.
     virtual void SetUpHook() {}
     std::vector<int32_t>& OwnConnections() { return fOwnConnections; }
@@ -118,6 +159,23 @@ protected:
     std::set<uint32_t>& ExcludedControlIDs() { return fExcluded; }
 
 private:
+    struct TaskValuePair
+    {
+        CEffectProcess* instance;
+        int32_t control;
+    };
+    void ReserveInstanceName();
+    void ReserveControlNames();
+    void RegisterListeners();
+    void FreeInstanceName();
+    void FreeControlNames();
+    void DeleteListeners();
+    void AllocateSharingArrays();
+    void FreeSharingArrays();
+    bool IsSharing() const { return fSharingTask != 0 && !fControlNameIDs.empty(); }
+    void SendControlToken(int32_t control, uint32_t type, uint32_t subtype, const int32_t* value, const int32_t* touch);
+    void HandleToken(const uint8_t* token, HostWord taskValue);
+
     struct ChunkEntry
     {
         uint32_t id;
@@ -148,4 +206,15 @@ private:
     int32_t fInputChannels = 0;
     int32_t fOutputChannels = 0;
     std::vector<int32_t> fOwnConnections;
+    int16_t fDialogResourceID = 1;
+    HostWord fSharingTask = 0;
+    int32_t fInstanceNameID = 0;
+    int32_t fRootNameID = 0;
+    // Indexed by control number (entry 0 unused), n + 2 entries while sharing.
+    std::vector<int32_t> fControlNameIDs;
+    std::vector<HostWord> fCurrentValueListeners;
+    std::vector<HostWord> fGetValueListeners;
+    std::vector<HostWord> fHighlightListeners;
+    std::vector<int32_t> fTouchCounts;
+    std::unique_ptr<TaskValuePair[]> fTaskValues;
 };

@@ -46,3 +46,4 @@ int32_t CProcess::SetEngineSettings(const int32_t* settings)
     fEngineSettingB = settings[1];
     return 0;
 }
+

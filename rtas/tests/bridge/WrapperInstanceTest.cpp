@@ -93,6 +93,31 @@ protected:
         return produced;
     }
 
+    // Sets a control as the host does: the instance asks for the value through the sharing service, and the host
+    // answers every such request by setting the control (routine 99).
+    void SetControl(uint32_t typeNumber, int32_t index, int32_t control, int32_t value)
+    {
+        ASSERT_EQ(Routine<46>()(typeNumber, index, control, value), 0);
+        ApplyValueRequests(typeNumber, index);
+    }
+
+    void ApplyValueRequests(uint32_t typeNumber, int32_t index)
+    {
+        int32_t nameID = 0;
+        int32_t requested = 0;
+        while (QorKitTakeValueRequest(&nameID, &requested) != 0) {
+            int32_t count = 0;
+            Routine<40>()(typeNumber, index, &count);
+            for (int32_t candidate = 1; candidate <= count; ++candidate) {
+                int32_t candidateName = 0;
+                Routine<86>()(typeNumber, index, candidate, &candidateName);
+                if (candidateName == nameID) {
+                    EXPECT_EQ(Routine<99>()(typeNumber, index, candidate, requested), 0);
+                }
+            }
+        }
+    }
+
     std::vector<uint8_t> GetChunk(uint32_t typeNumber, int32_t index, uint32_t id)
     {
         int32_t size = 0;
@@ -142,7 +167,7 @@ TEST_F(WrapperInstance, RealTimeBlocksInTheQuantumEqualTheEffectDrivenDirectly)
     CWrapperProcess& process = Make(kKvss);
     ASSERT_EQ(process.GetQuantum(), 32);
     // A control turned by the host reaches the effect: threshold down, so the compressor works.
-    Routine<46>()(kKvss, fIndex, 10, rtas::DoubleToControlValue(0.2, 0.0, 1.0));
+    SetControl(kKvss, fIndex, 10, rtas::DoubleToControlValue(0.2, 0.0, 1.0));
 
     RecordingCallback callback;
     RecordingOwner owner;
@@ -297,8 +322,8 @@ TEST_F(WrapperInstance, StateChunksCarryIntoASecondInstance)
 {
     Make(kKvss);
     const int32_t first = fIndex;
-    Routine<46>()(kKvss, first, 10, rtas::DoubleToControlValue(0.125, 0.0, 1.0));
-    Routine<46>()(kKvss, first, 3, rtas::DoubleToControlValue(0.75, 0.0, 1.0));
+    SetControl(kKvss, first, 10, rtas::DoubleToControlValue(0.125, 0.0, 1.0));
+    SetControl(kKvss, first, 3, rtas::DoubleToControlValue(0.75, 0.0, 1.0));
     unsigned char name[256] = {};
     EXPECT_EQ(Routine<64>()(kKvss, first, kCompleteStateChunk, name), 0);
     EXPECT_EQ(Text(name), "Complete State");
@@ -309,6 +334,7 @@ TEST_F(WrapperInstance, StateChunksCarryIntoASecondInstance)
         ASSERT_GT(saved.size(), 56u);
         const int32_t second = CreateInstance(kKvss);
         ASSERT_EQ(Routine<67>()(kKvss, second, id, reinterpret_cast<const SFicPlugInChunk*>(saved.data())), 0);
+        ApplyValueRequests(kKvss, second);
         for (int32_t control = 2; control <= 17; ++control) {
             int32_t a = 0, b = 0;
             Routine<45>()(kKvss, first, control, &a);
