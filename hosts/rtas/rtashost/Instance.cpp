@@ -1,6 +1,7 @@
 #include "hosts/rtas/rtashost/Instance.h"
 
 #include "hosts/aax/cli/ProgramChoice.h"
+#include "hosts/rtas/KitControl.h"
 #include "rtas/framework/ControlValueMapping.h"
 
 #include <cmath>
@@ -73,6 +74,24 @@ void Instance::setControl(int32_t id, double normalised)
         value = rtas::IntegerToControlValue(int32_t(std::lround(normalised * last)), 0, last);
     }
     check(session_.routine<46>()(type_.number, index_, id, value), "setting control " + std::to_string(id));
+    serviceValueRequests();
+}
+
+void Instance::serviceValueRequests()
+{
+    const int32_t count = controlCount();
+    int32_t nameID = 0;
+    int32_t value = 0;
+    while (QorKitTakeValueRequest(&nameID, &value) != 0) {
+        for (int32_t id = 1; id <= count; ++id) {
+            int32_t controlNameID = 0;
+            check(session_.routine<86>()(type_.number, index_, id, &controlNameID), "asking a control's name ID");
+            if (controlNameID == nameID) {
+                check(session_.routine<99>()(type_.number, index_, id, value), "setting control " + std::to_string(id));
+                break;
+            }
+        }
+    }
 }
 
 void Instance::printControls(std::ostream& out) const
@@ -115,6 +134,7 @@ void Instance::setChunk(uint32_t chunkID, std::vector<uint8_t> stored)
     const int32_t result = session_.routine<67>()(type_.number, index_, chunkID, header);
     if (result != 0)
         throw HostError("the plug-in refuses the chunk (code " + std::to_string(result) + ")");
+    serviceValueRequests();
 }
 
 void Instance::chooseProgram(const std::string& nameOrNumber)

@@ -46,6 +46,10 @@ public:
     void chooseProgram(const std::string& nameOrNumber);
 
 private:
+    // An instance that shares its controls with the engine asks the host to set a control rather than setting it:
+    // the host answers every request waiting in the engine by setting the control it names (routine 99).
+    void serviceValueRequests();
+
     const PlugInSession& session_;
     PlugInType type_;
     int32_t index_ = 0;
