@@ -29,10 +29,17 @@ int channelsOf(int32_t stem)
     return stem == 1 ? 2 : 1;
 }
 
+// A command line with the wrong files: exit code 2, like any other malformed command line.
+class UsageError : public HostError
+{
+public:
+    using HostError::HostError;
+};
+
 void needFiles(const Options& options, size_t count, const char* usage)
 {
     if (options.files.size() != count)
-        throw HostError(std::string("usage: rtashost ") + usage);
+        throw UsageError(std::string("usage: rtashost ") + usage);
 }
 
 // The program first, then the controls, so that a control named on the command line wins over the program's value.
@@ -64,6 +71,9 @@ int run(std::ostream& err, Body body)
     try {
         body();
         return 0;
+    } catch (const UsageError& error) {
+        err << "rtashost: " << error.what() << "\n";
+        return 2;
     } catch (const HostError& error) {
         err << "rtashost: " << error.what() << "\n";
     } catch (const std::exception& error) {

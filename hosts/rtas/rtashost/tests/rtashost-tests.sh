@@ -102,6 +102,8 @@ PY
   expect_status 2 "an unknown command"
   host info "$plugin" --frobnicate
   expect_status 2 "an unknown option"
+  host render "$plugin" "$work/in.raw"
+  expect_status 2 "render without its output file"
   host render "$plugin" "$work/in.raw" "$work/out.raw" --quantum 0
   expect_status 2 "a quantum of 0"
   ;;
