@@ -289,7 +289,8 @@ CWrapperProcess::Buffers CWrapperProcess::GatherBuffers() const
     const rtas::SConnectionRecord* out1 = GetOutputConnection(1);
     if (in0 == nullptr || out0 == nullptr)
         return buffers;
-    buffers.samples = std::clamp<int32_t>(in0->sampleCount, 0, kWrapperRowLength);
+    // Any length: the rows only ever hold one block of the quantum at a time.
+    buffers.samples = std::max<int32_t>(in0->sampleCount, 0);
     buffers.in0 = in0->buffer;
     buffers.in1 = fStereoInput && in1 != nullptr && in1->buffer != nullptr ? in1->buffer : in0->buffer;
     const int32_t sideChain = GetSideChainInput();

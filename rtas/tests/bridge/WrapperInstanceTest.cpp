@@ -341,6 +341,17 @@ TEST_F(WrapperInstance, AudioSuitePrimesWithTheLatencyThenOffsetsInputPositions)
     EXPECT_EQ(Render(kKvam, fIndex, {left.data(), right.data()}, {outLeft.data(), outRight.data()}, 300), 300);
     EXPECT_EQ(std::memcmp(outLeft.data(), left.data(), sizeof(float) * 300), 0);
 
+    // A buffer longer than the rows is rendered whole, block by block.
+    Routine<39>()(kKvam, fIndex, 0);
+    const int32_t longer = kWrapperRowLength + 4464;
+    std::vector<float> longLeft(size_t(longer), 0.5f), longRight(size_t(longer), -0.25f);
+    std::vector<float> longOutLeft(static_cast<size_t>(longer)), longOutRight(static_cast<size_t>(longer));
+    EXPECT_EQ(Render(kKvam, fIndex, {longLeft.data(), longRight.data()}, {longOutLeft.data(), longOutRight.data()},
+                     longer),
+              longer);
+    EXPECT_EQ(longOutLeft.back(), 0.25f);
+    EXPECT_EQ(longOutRight.back(), -0.125f);
+
     // A reset primes again.
     Routine<101>()(kKvam, fIndex, reinterpret_cast<HostWord>(&shared));
     EXPECT_TRUE(offline.IsPriming());
