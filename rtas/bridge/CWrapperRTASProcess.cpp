@@ -9,7 +9,11 @@ int32_t CWrapperRTASProcess::SetViewPort(OpaqueGrafPtr port)
     return CWrapperProcess::SetViewPort(port);
 }
 
-int32_t CWrapperRTASProcess::Render(bool bypassed)
+int32_t CWrapperRTASProcess::Render(bool bypassed) { return RenderBlocks(bypassed, true); }
+
+void CWrapperRTASProcess::PassThrough() { RenderBlocks(true, false); }
+
+int32_t CWrapperRTASProcess::RenderBlocks(bool bypassed, bool runEffect)
 {
     fProcessing.store(1, std::memory_order_release);
     const Buffers buffers = GatherBuffers();
@@ -17,7 +21,7 @@ int32_t CWrapperRTASProcess::Render(bool bypassed)
         const int32_t count = std::min(fQuantum, buffers.samples - from);
         CopyToRows(buffers, from, count);
         DelayThroughRings(buffers, from, count, bypassed);
-        if (fWrapper) {
+        if (runEffect && fWrapper) {
             ProcessRows(buffers, count);
             if (!bypassed)
                 CopyFromRows(buffers, from, count);
@@ -26,17 +30,4 @@ int32_t CWrapperRTASProcess::Render(bool bypassed)
     SettleCounts(buffers.samples);
     fProcessing.store(0, std::memory_order_release);
     return buffers.samples;
-}
-
-void CWrapperRTASProcess::PassThrough()
-{
-    fProcessing.store(1, std::memory_order_release);
-    const Buffers buffers = GatherBuffers();
-    for (int32_t from = 0; from < buffers.samples; from += fQuantum) {
-        const int32_t count = std::min(fQuantum, buffers.samples - from);
-        CopyToRows(buffers, from, count);
-        DelayThroughRings(buffers, from, count, true);
-    }
-    SettleCounts(buffers.samples);
-    fProcessing.store(0, std::memory_order_release);
 }

@@ -17,4 +17,9 @@ public:
 protected:
     // Audio thread (the engine's render callback through the adaptor plug-in).
     int32_t Render(bool bypassed) override;
+
+private:
+    // The host buffer in blocks of the quantum: the rings always, the effect when asked; bypassed, the outputs get
+    // the delayed dry input.
+    int32_t RenderBlocks(bool bypassed, bool runEffect);
 };

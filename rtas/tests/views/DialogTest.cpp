@@ -6,11 +6,6 @@
 namespace viewtests {
 namespace {
 
-std::vector<uint8_t> DialogBytes(Rect bounds, int itemList)
-{
-    return Be16s({bounds.top, bounds.left, bounds.bottom, bounds.right, 0, 1, 0, 0, 0, itemList});
-}
-
 class Dialogs : public ViewsTest
 {
 protected:

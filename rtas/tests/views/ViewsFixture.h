@@ -62,6 +62,12 @@ inline std::vector<uint8_t> PictureBytes(int w, int h, uint8_t r, uint8_t g, uin
     return out;
 }
 
+// A 'DLOG' record: its bounds and the number of its item list.
+inline std::vector<uint8_t> DialogBytes(Rect bounds, int itemList)
+{
+    return Be16s({bounds.top, bounds.left, bounds.bottom, bounds.right, 0, 1, 0, 0, 0, itemList});
+}
+
 // One item of a 'DITL' as stored (big-endian).
 struct StoredItem
 {
