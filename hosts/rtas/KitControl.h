@@ -71,3 +71,36 @@ QOR_KIT_EXPORT void QorKitSetNewHandleFails(int32_t fails);
 QOR_KIT_EXPORT int32_t QorKitOpenResourceFiles(void);
 
 }  // extern "C"
+
+// ---- The engine's object registry and render (DAE.dll) ----
+
+#include "rtas/framework/host/PlugInRecords.h"
+
+extern "C" {
+
+// A component callback for the plug-in's routine 14: request 18 answers the kit's object registry (its address in
+// the record's first word); every other request fails with -1. The registry keeps each registered object's kind and
+// latest description record, gives every data block a shared block of its length on its first description, and
+// logs every record handed to it.
+QOR_KIT_EXPORT int16_t QOR_HOST_CALL QorKitComponentCallback(int16_t request, ComponentRecord* record, char** block);
+// Objects registered and not yet unregistered.
+QOR_KIT_EXPORT int32_t QorKitLiveHostObjects(void);
+// The kind an object registered with; -1 when it is not registered.
+QOR_KIT_EXPORT int32_t QorKitHostObjectKind(const void* object);
+// The object's latest description record (first word 1): copies at most capacity words and answers the record's
+// length in words, 0 when the object has described itself with none.
+QOR_KIT_EXPORT int32_t QorKitHostObjectRecord(const void* object, int32_t* words, int32_t capacity);
+// The records handed over since the last reset, in order: the object of each and its first word (1 description, 2
+// and 3 the publishing notices). Copies at most capacity entries and answers the full count.
+QOR_KIT_EXPORT int32_t QorKitHostQueryLog(const void** objects, int32_t* firstWords, int32_t capacity);
+// The plug-in object (kind 3) whose latest record carries this type ID and instance index; null when none does.
+QOR_KIT_EXPORT void* QorKitFindPlugIn(uint32_t typeID, int32_t instanceIndex);
+// Calls the plug-in's first worker's render callback once, as the engine does: the worker block holds the data
+// block's shared block in word 2 and, from word 3, the addresses of slots[0 .. slotCount-1] (one per input port,
+// the key input's among them, then one per output, as the worker's lists count them); the render context holds
+// contextBuffer at byte 12, contextValue at byte 84 and quantum at byte 88. Writes the callback's answer and
+// answers 0; -1 when the plug-in, its worker or its shared block is missing or slotCount differs from the ports.
+QOR_KIT_EXPORT int32_t QorKitRenderOnce(void* plugIn, float** slots, int32_t slotCount, float* contextBuffer,
+                                        int32_t contextValue, int32_t quantum, int32_t* answer);
+
+}  // extern "C"

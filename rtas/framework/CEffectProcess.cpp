@@ -78,7 +78,7 @@ int32_t CEffectProcess::Initialize()
     fMeterSet.AttachOwner(this);
     fMeterValues.assign(size_t(fMeterSet.GetCount()), 0);
     fClips.assign(size_t(fMeterSet.GetCount()), 0);
-    CProcess::Initialize();
+    CDSPProcess::Initialize();
     AllocateSharingArrays();
     if (IsSharing()) {
         ReserveInstanceName();

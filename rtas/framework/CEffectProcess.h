@@ -3,7 +3,8 @@
 #pragma once
 
 #include "rtas/framework/CPluginControl.h"
-#include "rtas/framework/CProcess.h"
+#include "rtas/framework/CAOSInfo.h"
+#include "rtas/framework/CDSPProcess.h"
 #include "rtas/framework/CProcessMeterSet.h"
 #include "rtas/framework/ChunkDataParser.h"
 
@@ -13,7 +14,7 @@
 #include <string>
 #include <vector>
 
-class CEffectProcess : public CProcess
+class CEffectProcess : public CDSPProcess
 {
 public:
     static constexpr uint32_t kControlsStateChunk = HostFourCC("elck");
@@ -37,6 +38,9 @@ public:
     int32_t GetNumOutputs() const override { return fOutputChannels; }
     int32_t GetInputStem() const { return fInputStem; }
     int32_t GetOutputStem() const { return fOutputStem; }
+
+    // The output streams the instance reports beside its stems (none in this product: the list stays empty).
+    CAOSInfoList& GetOutputStreams() { return fOutputStreams; }
 
     // ---- Connections the instance answers for itself ----
     int32_t CountOwnConnections(int32_t* count) override;
@@ -206,6 +210,7 @@ private:
     int32_t fInputChannels = 0;
     int32_t fOutputChannels = 0;
     std::vector<int32_t> fOwnConnections;
+    CAOSInfoList fOutputStreams;
     int16_t fDialogResourceID = 1;
     HostWord fSharingTask = 0;
     int32_t fInstanceNameID = 0;

@@ -1,5 +1,6 @@
 #include "rtas/framework/CEffectProcessAS.h"
 
+#include "rtas/framework/CAdaptorPlugIn.h"
 #include "rtas/framework/PascalStrings.h"
 #include "rtas/framework/ResultCodes.h"
 
@@ -154,5 +155,13 @@ int32_t CEffectProcessAS::GetStemName(int32_t kind, int32_t maxLength, unsigned 
 
 int32_t CEffectProcessAS::SetUpForRealTime(const SProcessIdentity& identity, HostWord groupWord, int32_t index)
 {
+    const SPlugInIdentity words{identity.manufacturerID, identity.productID, identity.typeID, groupWord, index};
+    CAdaptorPlugIn* adaptor = nullptr;
+    const int32_t result = CAdaptorPlugIn::Create(words, GetProcessType(), this, fInputs, fOutputs, GetNumInputs(),
+                                                  GetNumOutputs(), &adaptor);
+    if (result != 0)
+        return result;
+    fAdaptor.reset(adaptor);
+    fAdaptor->PublishPlugIn();
     return 0;
 }

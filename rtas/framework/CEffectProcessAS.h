@@ -8,10 +8,13 @@
 #include "rtas/framework/CEffectProcess.h"
 
 #include <atomic>
+#include <memory>
 #include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
+
+class CAdaptorPlugIn;
 
 class CEffectProcessAS : public CEffectProcess
 {
@@ -29,6 +32,8 @@ public:
     rtas::SConnectionRecord** OutputConnections() { return fOutputs; }
     // Set on the main thread with every stored bypass value; read by the render on the audio thread.
     bool IsBypassed() const { return fBypassed.load(std::memory_order_relaxed); }
+    // The plug-in object through which the engine renders a real-time instance (null for AudioSuite instances).
+    CAdaptorPlugIn* GetAdaptorPlugIn() const { return fAdaptor.get(); }
 
     int32_t UpdateControlValue(int32_t control, int32_t value) override;
 
@@ -67,5 +72,6 @@ private:
     rtas::SConnectionRecord* fInputs[kConnectionSlots] = {};
     rtas::SConnectionRecord* fOutputs[kConnectionSlots] = {};
     std::atomic<bool> fBypassed{false};
+    std::unique_ptr<CAdaptorPlugIn> fAdaptor;
     std::vector<std::pair<int32_t, std::string>> fStemNames;
 };

@@ -170,7 +170,7 @@ void CEffectProcess::Uninitialize()
         FreeSharingArrays();
     }
     fSharingTask = 0;
-    CProcess::Uninitialize();
+    CDSPProcess::Uninitialize();
 }
 
 int32_t CEffectProcess::GetInstanceNameID(int32_t* nameID)

@@ -4,6 +4,7 @@
 #include "hosts/rtas/KitLog.h"
 #include "hosts/rtas/engine/EngineState.h"
 #include "hosts/rtas/engine/LockService.h"
+#include "hosts/rtas/engine/ObjectRegistry.h"
 
 namespace qorkit {
 
@@ -98,6 +99,7 @@ QOR_KIT_EXPORT void QorKitReset(void)
     auto& state = engine();
     std::lock_guard<std::mutex> guard(state.mutex);
     qorkit::resetEngine(state);
+    qorkit::resetObjectRegistry();
 }
 
 QOR_KIT_EXPORT void QorKitSetMaximumQuantum(int32_t samples)

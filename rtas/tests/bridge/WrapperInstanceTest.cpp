@@ -118,6 +118,31 @@ protected:
         }
     }
 
+    // One host buffer through the engine's road: the render callback of the plug-in object the instance published,
+    // with the host's current quantum set to the buffer's length. Answers the callback's answer.
+    int32_t EngineRender(uint32_t typeID, int32_t index, std::vector<float*> inputs, std::vector<float*> outputs,
+                         int32_t frames)
+    {
+        void* plugIn = QorKitFindPlugIn(typeID, index);
+        EXPECT_NE(plugIn, nullptr);
+        // The host wires the instance's connections once; the engine's callback points them at each buffer.
+        if (fInputRecords.size() != inputs.size() || fOutputRecords.size() != outputs.size()) {
+            fInputRecords.assign(inputs.size(), rtas::SConnectionRecord{});
+            fOutputRecords.assign(outputs.size(), rtas::SConnectionRecord{});
+            const uint32_t typeNumber = typeID == HostFourCC("Kvss") ? kKvss : typeID == HostFourCC("Kvms") ? kKvms : 1;
+            for (size_t i = 0; i < inputs.size(); ++i)
+                EXPECT_EQ(Routine<30>()(typeNumber, index, int32_t(i + 1), &fInputRecords[i]), 0);
+            for (size_t i = 0; i < outputs.size(); ++i)
+                EXPECT_EQ(Routine<32>()(typeNumber, index, int32_t(i + 1), &fOutputRecords[i]), 0);
+        }
+        std::vector<float*> slots = inputs;
+        slots.push_back(nullptr);  // the key input's port, with nothing connected
+        slots.insert(slots.end(), outputs.begin(), outputs.end());
+        int32_t answer = -1;
+        EXPECT_EQ(QorKitRenderOnce(plugIn, slots.data(), int32_t(slots.size()), nullptr, 0, frames, &answer), 0);
+        return answer;
+    }
+
     std::vector<uint8_t> GetChunk(uint32_t typeNumber, int32_t index, uint32_t id)
     {
         int32_t size = 0;
@@ -164,6 +189,8 @@ TEST_F(WrapperInstance, ControlsAreTheBypassThenOnePerEffectParameter)
 
 TEST_F(WrapperInstance, RealTimeBlocksInTheQuantumEqualTheEffectDrivenDirectly)
 {
+    MakeGroup(&NewWrapperRTASProcess, &NewWrapperASPProcess);
+    ASSERT_EQ(Routine<14>()(&QorKitComponentCallback), 0);
     CWrapperProcess& process = Make(kKvss);
     ASSERT_EQ(process.GetQuantum(), 32);
     // A control turned by the host reaches the effect: threshold down, so the compressor works.
@@ -183,10 +210,12 @@ TEST_F(WrapperInstance, RealTimeBlocksInTheQuantumEqualTheEffectDrivenDirectly)
     std::vector<float> left = Signal(frames, 0);
     std::vector<float> right = Signal(frames, 1);
     std::vector<float> outLeft(frames), outRight(frames);
+    // Host buffers of 100 samples through the engine's render callback.
     for (int from = 0; from < frames; from += 100)
-        EXPECT_EQ(Render(kKvss, fIndex, {left.data() + from, right.data() + from},
-                         {outLeft.data() + from, outRight.data() + from}, 100),
-                  100);
+        EXPECT_EQ(EngineRender(HostFourCC("Kvss"), fIndex, {left.data() + from, right.data() + from},
+                               {outLeft.data() + from, outRight.data() + from}, 100),
+                  0);
+    EXPECT_TRUE(process.HasRendered());
 
     // The effect alone in the blocks the host buffers make: 32, 32, 32, 4 for each 100 samples.
     std::vector<float> expectLeft(frames), expectRight(frames), key(32, 0.0f);
