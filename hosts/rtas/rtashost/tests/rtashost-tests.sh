@@ -13,9 +13,13 @@ trap 'rm -rf "$work"' EXIT
 failures=0
 
 # Runs rtashost; its standard output (without carriage returns) lands in $work/out, its errors in $work/err, and
-# its exit code in $status.
+# its exit code in $status. A Windows host under Wine gets absolute paths on Wine's drive of the whole file system.
 host() {
-  "${runner[@]}" "$rtashost" "$@" >"$work/out.raw" 2>"$work/err.raw"
+  local args=() arg
+  for arg in "$@"; do
+    if [[ $rtashost == *.exe && $arg == /* ]]; then args+=("Z:$arg"); else args+=("$arg"); fi
+  done
+  "${runner[@]}" "$rtashost" "${args[@]}" >"$work/out.raw" 2>"$work/err.raw"
   status=$?
   tr -d '\r' <"$work/out.raw" >"$work/out"
   tr -d '\r' <"$work/err.raw" >"$work/err"
