@@ -1,5 +1,7 @@
 #include "hosts/rtas/rtashost/PlugInSession.h"
 
+#include "hosts/rtas/KitControl.h"
+
 namespace rtashost {
 namespace {
 
@@ -43,6 +45,9 @@ PlugInSession::PlugInSession(const std::string& path)
         throw HostError(path + " is no RTAS plug-in file (its exports are missing)");
     check(open(kWinPlugInOpenVersion), "opening the plug-in");
     opened_ = true;
+    // The engine's component callback: through it the instances find the engine's object registry and publish
+    // the plug-in objects the engine renders.
+    check(routine<14>()(&QorKitComponentCallback), "handing the plug-in the host's callback");
 
     int16_t count = 0;
     check(routine<22>()(&count), "counting the plug-in's types");

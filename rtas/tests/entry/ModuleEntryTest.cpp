@@ -12,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 
 namespace {
@@ -48,22 +47,19 @@ protected:
         rtas::ResetModuleState();
         gFailures = 0;
         gLiveGroups = 0;
-        // The resource file beside this program, as the module's would lie beside it.
+        // The module here is this program; its resource file would lie beside it (none does: the loaded plug-in
+        // file's tests read the real one).
         std::string program;
         int errorCode = 0;
         ASSERT_TRUE(platform::modulePathOf(reinterpret_cast<const void*>(&Register), program, errorCode));
         resourcePath_ = program + ".rsr";
-        std::ifstream source("Wrapper.dpm.rsr", std::ios::binary);
-        ASSERT_TRUE(source.good());
-        std::ofstream(resourcePath_, std::ios::binary) << source.rdbuf();
     }
     void TearDown() override
     {
         while (rtas::entry::OpenCount() > 0)
             rtas::entry::ClosePlugIn();
         EXPECT_EQ(gLiveGroups, 0);
-        EXPECT_EQ(QorKitOpenResourceFiles(), 0);
-        std::remove(resourcePath_.c_str());
+        EXPECT_EQ(rtas::PlugInResourceFileUses(), 0);
     }
 
     std::string resourcePath_;
@@ -93,14 +89,15 @@ TEST_F(ModuleEntry, WithoutTheEnginesRegistrationTheModuleOpensAtAttachAndCloses
     EXPECT_EQ(gLiveGroups, 1);
     EXPECT_NE(rtas::GetModuleGroup(), nullptr);
     EXPECT_EQ(rtas::entry::ResourceFilePath(), resourcePath_);
-    EXPECT_EQ(QorKitOpenResourceFiles(), 1);
+    EXPECT_EQ(QorKitCallCount("OpenResourceFile"), 1);
+    EXPECT_EQ(rtas::PlugInResourceFileUses(), 1) << "the open module holds a use of its resource file";
     EXPECT_EQ(QorKitCallCount("SetPlugInOpenAndCloseProcs"), 0);
 
     rtas::entry::DetachModule();
     EXPECT_EQ(rtas::entry::OpenCount(), 0);
     EXPECT_EQ(gLiveGroups, 0);
     EXPECT_EQ(rtas::GetModuleGroup(), nullptr);
-    EXPECT_EQ(QorKitOpenResourceFiles(), 0);
+    EXPECT_EQ(rtas::PlugInResourceFileUses(), 0);
 }
 
 TEST_F(ModuleEntry, WithoutTheEnginesRegistrationAFailedOpenFailsTheAttachAndLeavesNothingOpen)
@@ -109,7 +106,7 @@ TEST_F(ModuleEntry, WithoutTheEnginesRegistrationAFailedOpenFailsTheAttachAndLea
     EXPECT_FALSE(rtas::entry::AttachModule(nullptr, gNoRegistration));
     EXPECT_EQ(rtas::entry::OpenCount(), 0);
     EXPECT_EQ(rtas::GetModuleGroup(), nullptr);
-    EXPECT_EQ(QorKitOpenResourceFiles(), 0);
+    EXPECT_EQ(rtas::PlugInResourceFileUses(), 0);
     // The loader then detaches the module it refused: nothing is closed twice.
     rtas::entry::DetachModule();
     EXPECT_EQ(rtas::entry::OpenCount(), 0);
@@ -139,7 +136,7 @@ TEST_F(ModuleEntry, AFailedOpenIsReportedAgainByTheNextOpenUntilOneSucceeds)
         gFailureCode = code;
         gFailures = 2;
         EXPECT_EQ(rtas::entry::OpenPlugIn(), code);
-        EXPECT_EQ(QorKitOpenResourceFiles(), 0) << "a failed open closes the resource file again";
+        EXPECT_EQ(rtas::PlugInResourceFileUses(), 0) << "a failed open gives its resource file back";
         EXPECT_EQ(rtas::entry::OpenPlugIn(), code);
         EXPECT_EQ(rtas::GetModuleGroup(), nullptr);
         EXPECT_EQ(rtas::entry::OpenCount(), 0);
@@ -148,7 +145,7 @@ TEST_F(ModuleEntry, AFailedOpenIsReportedAgainByTheNextOpenUntilOneSucceeds)
 
         EXPECT_EQ(rtas::entry::OpenPlugIn(), 0);
         EXPECT_NE(rtas::GetModuleGroup(), nullptr);
-        EXPECT_EQ(QorKitOpenResourceFiles(), 1);
+        EXPECT_EQ(rtas::PlugInResourceFileUses(), 1);
         EXPECT_EQ(rtas::entry::ClosePlugIn(), 0);
         EXPECT_EQ(gLiveGroups, 0);
     }
