@@ -12,7 +12,7 @@
 #include "hosts/aax/Instance.h"
 #include "hosts/aax/PluginSession.h"
 #include "hosts/aax/cli/AudioStreams.h"
-#include "hosts/aax/cli/ProgramChoice.h"
+#include "hosts/common/ProgramChoice.h"
 #include "hosts/vst2/EditorWindow.h"
 
 namespace aaxhost {
@@ -77,7 +77,7 @@ bool applySettings(aaxkit::Instance& instance, const Options& options, std::ostr
     {
         std::vector<uint8_t> blob;
         std::string error;
-        if (instance.saveChunk(kAllChunk, blob) != AAX_SUCCESS || !chooseProgram(blob, options.program, error) ||
+        if (instance.saveChunk(kAllChunk, blob) != AAX_SUCCESS || !hostcli::chooseProgram(blob, options.program, error) ||
             instance.loadChunk(kAllChunk, blob) != AAX_SUCCESS)
         {
             err << "aaxhost: cannot select program " << options.program << (error.empty() ? "" : ": " + error)

@@ -1,27 +1,13 @@
 #include "hosts/aax/cli/Options.h"
 
+#include "hosts/common/NumberArguments.h"
+
 #include <cstdlib>
 
 namespace aaxhost {
-namespace {
 
-bool toNumber(const std::string& text, double& value)
-{
-    char* end = nullptr;
-    value = std::strtod(text.c_str(), &end);
-    return !text.empty() && end != nullptr && *end == '\0';
-}
-
-bool toInt(const std::string& text, int& value)
-{
-    double number = 0;
-    if (!toNumber(text, number) || number != static_cast<int>(number))
-        return false;
-    value = static_cast<int>(number);
-    return true;
-}
-
-}  // namespace
+using hostcli::toInt;
+using hostcli::toNumber;
 
 bool parseOptions(int argc, char** argv, Options& options, std::string& error)
 {

@@ -1,6 +1,6 @@
 #include "hosts/rtas/rtashost/Instance.h"
 
-#include "hosts/aax/cli/ProgramChoice.h"
+#include "hosts/common/ProgramChoice.h"
 #include "hosts/rtas/KitControl.h"
 #include "rtas/framework/ControlValueMapping.h"
 
@@ -142,7 +142,7 @@ void Instance::chooseProgram(const std::string& nameOrNumber)
     std::vector<uint8_t> stored = chunk(kCompleteStateChunk);
     std::vector<uint8_t> blob(stored.begin() + kChunkHeaderSize, stored.end());
     std::string error;
-    if (!aaxhost::chooseProgram(blob, nameOrNumber, error))
+    if (!hostcli::chooseProgram(blob, nameOrNumber, error))
         throw HostError(error);
     std::copy(blob.begin(), blob.end(), stored.begin() + kChunkHeaderSize);
     setChunk(kCompleteStateChunk, std::move(stored));

@@ -1,27 +1,13 @@
 #include "hosts/rtas/rtashost/Options.h"
 
+#include "hosts/common/NumberArguments.h"
+
 #include <cstdlib>
 
 namespace rtashost {
-namespace {
 
-bool toNumber(const std::string& text, double& value)
-{
-    char* end = nullptr;
-    value = std::strtod(text.c_str(), &end);
-    return !text.empty() && end != nullptr && *end == '\0';
-}
-
-bool toInt(const std::string& text, int& value)
-{
-    double number = 0;
-    if (!toNumber(text, number) || number < -2147483648.0 || number > 2147483647.0 || number != int(number))
-        return false;
-    value = int(number);
-    return true;
-}
-
-}  // namespace
+using hostcli::toInt;
+using hostcli::toNumber;
 
 bool parseOptions(int argc, char** argv, Options& options, std::string& error)
 {

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-namespace aaxhost {
+namespace hostcli {
 
 // The program names of a chunk-form blob, in program order; empty when the blob is not one.
 std::vector<std::string> programNames(const std::vector<uint8_t>& blob);
 // Rewrites the program a chunk-form blob selects: by number, or by name as the effect shows it. False with error.
 bool chooseProgram(std::vector<uint8_t>& blob, const std::string& nameOrNumber, std::string& error);
 
-}  // namespace aaxhost
+}  // namespace hostcli

@@ -1,4 +1,4 @@
-#include "hosts/aax/cli/ProgramChoice.h"
+#include "hosts/common/ProgramChoice.h"
 
 #include <algorithm>
 #include <cctype>
@@ -7,7 +7,7 @@
 #include "common/ByteReader.h"
 #include "hosts/vst2/EffectChunk.h"
 
-namespace aaxhost {
+namespace hostcli {
 namespace {
 
 constexpr size_t kTrailerBytes = 8;
@@ -90,4 +90,4 @@ bool chooseProgram(std::vector<uint8_t>& blob, const std::string& nameOrNumber, 
     return true;
 }
 
-}  // namespace aaxhost
+}  // namespace hostcli
