@@ -6,6 +6,8 @@ cd "$(dirname "$0")"
 
 packages=(
   build-essential cmake pkg-config
+  # rtashost's tests make and compare their audio and chunk files with it.
+  python3
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libsndfile1-dev libxsimd-dev
   clang libclang-rt-14-dev

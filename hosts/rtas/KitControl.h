@@ -42,6 +42,25 @@ QOR_KIT_EXPORT int32_t QorKitLiveSharingObjects(void);
 QOR_KIT_EXPORT PlugInOpenProc QorKitOpenProc(void);
 QOR_KIT_EXPORT PlugInCloseProc QorKitCloseProc(void);
 
+// Data sharing: names reserved and not freed; the path of a name ("" joined by "/"; answers its full length, -1 for
+// no such name); listeners made and not deleted; tokens queued for tasks; tokens taken and not handed back.
+QOR_KIT_EXPORT int32_t QorKitLiveSharingNames(void);
+QOR_KIT_EXPORT int32_t QorKitSharingNamePath(int32_t nameID, char* buffer, int32_t capacity);
+QOR_KIT_EXPORT int32_t QorKitLiveListeners(void);
+QOR_KIT_EXPORT int32_t QorKitQueuedTokens(void);
+QOR_KIT_EXPORT int32_t QorKitTakenTokens(void);
+// Every token dispatched since the reset, in order: their count, and one of them (64 bytes into token; 0, or -1 for a
+// position out of range).
+QOR_KIT_EXPORT int32_t QorKitSentTokenCount(void);
+QOR_KIT_EXPORT int32_t QorKitSentToken(int32_t position, uint8_t* token);
+// The oldest request to set a control's value ('SETV'/'CAVL' to the control's name) not yet taken: 1 with the name
+// and the value, 0 when none. A host acts on it by setting the control (routine 99).
+QOR_KIT_EXPORT int32_t QorKitTakeValueRequest(int32_t* nameID, int32_t* value);
+// Non-zero: TickCount advances by step on every call instead of following the clock (0 goes back to the clock).
+QOR_KIT_EXPORT void QorKitSetTickStep(int32_t step);
+// The next manual tick: 1 and the tick while a step is set, else 0 (DigiExt's TickCount asks).
+QOR_KIT_EXPORT int32_t QorKitManualTick(uint32_t* tick);
+
 // ---- DigiExt.dll ----
 
 // Memory handles made and not disposed of.

@@ -1,5 +1,9 @@
 #include "rtas/bridge/WrapperProcessCreators.h"
 
-// Until the wrapper instances exist, no type can make one.
-CProcess* NewWrapperRTASProcess() { return nullptr; }
-CProcess* NewWrapperASPProcess() { return nullptr; }
+#include "rtas/bridge/CWrapperASPProcess.h"
+#include "rtas/bridge/CWrapperRTASProcess.h"
+
+#include <new>
+
+CProcess* NewWrapperRTASProcess() { return new CWrapperRTASProcess(); }
+CProcess* NewWrapperASPProcess() { return new CWrapperASPProcess(); }

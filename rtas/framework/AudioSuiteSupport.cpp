@@ -10,11 +10,12 @@ namespace {
 
 bool InRange(int32_t index, int32_t capacity) { return index >= 1 && index <= capacity; }
 
-int32_t Connect(int32_t index, int32_t value, int32_t* slots, int32_t capacity, int32_t alreadyConnected)
+template <typename Slot>
+int32_t Connect(int32_t index, Slot value, Slot* slots, int32_t capacity, int32_t alreadyConnected)
 {
     if (!InRange(index, capacity))
         return kConnectionOutOfRange;
-    if (slots[index - 1] != 0 && value != 0)
+    if (slots[index - 1] != Slot{} && value != Slot{})
         return alreadyConnected;
     slots[index - 1] = value;
     return 0;
@@ -22,49 +23,67 @@ int32_t Connect(int32_t index, int32_t value, int32_t* slots, int32_t capacity, 
 
 }  // namespace
 
-int32_t IsOutputFree(int32_t index, const int32_t* slots, int32_t capacity, uint8_t* free)
+template <typename Slot>
+int32_t IsOutputFree(int32_t index, const Slot* slots, int32_t capacity, uint8_t* free)
 {
     if (free != nullptr)
-        *free = InRange(index, capacity) && slots[index - 1] == 0 ? 1 : 0;
+        *free = InRange(index, capacity) && slots[index - 1] == Slot{} ? 1 : 0;
     return 0;
 }
 
-int32_t IsConnected(int32_t index, const int32_t* slots, int32_t capacity, uint8_t* connected)
+template <typename Slot>
+int32_t IsConnected(int32_t index, const Slot* slots, int32_t capacity, uint8_t* connected)
 {
     if (!InRange(index, capacity))
         return kConnectionOutOfRange;
     if (connected != nullptr)
-        *connected = slots[index - 1] != 0 ? 1 : 0;
+        *connected = slots[index - 1] != Slot{} ? 1 : 0;
     return 0;
 }
 
-int32_t ConnectInput(int32_t index, int32_t value, int32_t* slots, int32_t capacity)
+template <typename Slot>
+int32_t ConnectInput(int32_t index, Slot value, Slot* slots, int32_t capacity)
 {
     return Connect(index, value, slots, capacity, kInputAlreadyConnected);
 }
 
-int32_t ConnectOutput(int32_t index, int32_t value, int32_t* slots, int32_t capacity)
+template <typename Slot>
+int32_t ConnectOutput(int32_t index, Slot value, Slot* slots, int32_t capacity)
 {
     return Connect(index, value, slots, capacity, kOutputAlreadyConnected);
 }
 
-int32_t Disconnect(int32_t index, int32_t* slots, int32_t capacity)
+template <typename Slot>
+int32_t Disconnect(int32_t index, Slot* slots, int32_t capacity)
 {
     if (!InRange(index, capacity))
         return kConnectionOutOfRange;
-    if (slots[index - 1] == 0)
+    if (slots[index - 1] == Slot{})
         return kNotConnected;
-    slots[index - 1] = 0;
+    slots[index - 1] = Slot{};
     return 0;
 }
 
-void ClearConnectionTables(int32_t* inputs, int32_t* outputs, int32_t inputCount, int32_t outputCount)
+template <typename Slot>
+void ClearConnectionTables(Slot* inputs, Slot* outputs, int32_t inputCount, int32_t outputCount)
 {
     if (inputCount > 0)
-        std::fill(inputs, inputs + inputCount, 0);
+        std::fill(inputs, inputs + inputCount, Slot{});
     if (outputCount > 0)
-        std::fill(outputs, outputs + outputCount, 0);
+        std::fill(outputs, outputs + outputCount, Slot{});
 }
+
+#define QOR_CONNECTION_SLOT_FUNCTIONS(Slot)                                                                          \
+    template int32_t IsOutputFree<Slot>(int32_t, const Slot*, int32_t, uint8_t*);                                 \
+    template int32_t IsConnected<Slot>(int32_t, const Slot*, int32_t, uint8_t*);                                  \
+    template int32_t ConnectInput<Slot>(int32_t, Slot, Slot*, int32_t);                                           \
+    template int32_t ConnectOutput<Slot>(int32_t, Slot, Slot*, int32_t);                                          \
+    template int32_t Disconnect<Slot>(int32_t, Slot*, int32_t);                                                   \
+    template void ClearConnectionTables<Slot>(Slot*, Slot*, int32_t, int32_t);
+QOR_CONNECTION_SLOT_FUNCTIONS(int32_t)
+using RecordSlot = SConnectionRecord*;
+QOR_CONNECTION_SLOT_FUNCTIONS(RecordSlot)
+#undef QOR_CONNECTION_SLOT_FUNCTIONS
 
 int32_t PropagateConnectionInfo(const SConnectionRecord* shared, SConnectionRecord* const* records, int32_t count)
 {

@@ -13,14 +13,6 @@ constexpr int32_t kBadAudioSuiteFormat = -7104;
 constexpr int32_t kConnectionOutOfRange = -7106;
 constexpr int32_t kNotConnected = -7107;
 
-// A table of connection words, slot i (1-based) 0 when free. Each answers a result code.
-int32_t IsOutputFree(int32_t index, const int32_t* slots, int32_t capacity, uint8_t* free);
-int32_t IsConnected(int32_t index, const int32_t* slots, int32_t capacity, uint8_t* connected);
-int32_t ConnectInput(int32_t index, int32_t value, int32_t* slots, int32_t capacity);
-int32_t ConnectOutput(int32_t index, int32_t value, int32_t* slots, int32_t capacity);
-int32_t Disconnect(int32_t index, int32_t* slots, int32_t capacity);
-void ClearConnectionTables(int32_t* inputs, int32_t* outputs, int32_t inputCount, int32_t outputCount);
-
 // A host connection record: the buffer and its sample count, and two position words shared by all connections of
 // one render.
 struct SConnectionRecord
@@ -35,6 +27,21 @@ static_assert(offsetof(SConnectionRecord, buffer) == 16, "buffer pointer at byte
 static_assert(offsetof(SConnectionRecord, sampleCount) == 20, "sample count at byte 20");
 static_assert(offsetof(SConnectionRecord, position) == 24, "position words at bytes 24 and 28");
 #endif
+
+// A table of connection slots, slot i (1-based) empty (0 or null) when free: connection words, or the connection
+// records an AudioSuite instance keeps (the same width on the plug-in's platform). Each answers a result code.
+template <typename Slot>
+int32_t IsOutputFree(int32_t index, const Slot* slots, int32_t capacity, uint8_t* free);
+template <typename Slot>
+int32_t IsConnected(int32_t index, const Slot* slots, int32_t capacity, uint8_t* connected);
+template <typename Slot>
+int32_t ConnectInput(int32_t index, Slot value, Slot* slots, int32_t capacity);
+template <typename Slot>
+int32_t ConnectOutput(int32_t index, Slot value, Slot* slots, int32_t capacity);
+template <typename Slot>
+int32_t Disconnect(int32_t index, Slot* slots, int32_t capacity);
+template <typename Slot>
+void ClearConnectionTables(Slot* inputs, Slot* outputs, int32_t inputCount, int32_t outputCount);
 
 // Copies the shared record's two position words into each of the first count records that exist; answers 0.
 int32_t PropagateConnectionInfo(const SConnectionRecord* shared, SConnectionRecord* const* records, int32_t count);

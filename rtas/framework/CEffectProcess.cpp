@@ -1,9 +1,11 @@
 #include "rtas/framework/CEffectProcess.h"
 
 #include "rtas/framework/CDAEError.h"
+#include "rtas/framework/CEffectType.h"
 #include "rtas/framework/CProcessType.h"
 #include "rtas/framework/PascalStrings.h"
 #include "rtas/framework/ResultCodes.h"
+#include "rtas/framework/host/SharingToken.h"
 
 #include <algorithm>
 #include <cstring>
@@ -23,7 +25,14 @@ void WritePascal(const std::string& text, int32_t maxLength, unsigned char* out)
 
 CEffectProcess::CEffectProcess() { AddChunk(kControlsStateChunk, "Complete Controls State", 0); }
 
-CEffectProcess::~CEffectProcess() = default;
+CEffectProcess::~CEffectProcess()
+{
+    // An instance let go without Uninitialize still gives its names and listeners back.
+    DeleteListeners();
+    FreeControlNames();
+    FreeInstanceName();
+    FreeSharingArrays();
+}
 
 void CEffectProcess::AddControl(CPluginControl* control)
 {
@@ -55,6 +64,13 @@ void CEffectProcess::AddChunk(uint32_t chunkID, const char* name, int32_t size)
 
 int32_t CEffectProcess::Initialize()
 {
+    if (const auto* type = dynamic_cast<const CEffectType*>(GetProcessType())) {
+        fInputStem = type->GetInputStem();
+        fOutputStem = type->GetOutputStem();
+        fInputChannels = type->GetInputChannels();
+        fOutputChannels = type->GetOutputChannels();
+    }
+    SetUpHook();
     int32_t excluded = 0;
     for (const auto& control : fControls)
         excluded += fExcluded.count(control->GetID()) != 0 ? 1 : 0;
@@ -62,7 +78,41 @@ int32_t CEffectProcess::Initialize()
     fMeterSet.AttachOwner(this);
     fMeterValues.assign(size_t(fMeterSet.GetCount()), 0);
     fClips.assign(size_t(fMeterSet.GetCount()), 0);
+    CDSPProcess::Initialize();
+    AllocateSharingArrays();
+    if (IsSharing()) {
+        ReserveInstanceName();
+        ReserveControlNames();
+        RegisterListeners();
+    }
     return 0;
+}
+
+// ---- Connections the instance answers for itself ----
+
+int32_t CEffectProcess::CountOwnConnections(int32_t* count)
+{
+    if (count != nullptr)
+        *count = int32_t(fOwnConnections.size());
+    return 0;
+}
+
+int32_t CEffectProcess::GetOwnConnection(int32_t position, int32_t* connection)
+{
+    if (connection == nullptr)
+        return rtas::kMissingObject;
+    if (position < 0 || position >= int32_t(fOwnConnections.size()))
+        return rtas::kNotImplemented;
+    *connection = fOwnConnections[size_t(position)];
+    return 0;
+}
+
+bool CEffectProcess::IsOwnConnection(int32_t connection) const
+{
+    for (int32_t own : fOwnConnections)
+        if (own == connection)
+            return true;
+    return false;
 }
 
 // ---- Meters ----
@@ -176,6 +226,13 @@ int32_t CEffectProcess::SetControlValue(int32_t number, int32_t value)
 {
     if (!IsValidControl(number))
         return 0;
+    if (IsSharing()) {
+        // The request goes out to the control's name; the host sets the value (routine 99) in answer.
+        TouchControl(number);
+        SendControlToken(number, sharing::kSetValue, sharing::kControlValue, &value, nullptr);
+        ReleaseControl(number);
+        return 0;
+    }
     UpdateControlValue(number, value);
     RedrawControl(number);
     return 0;
@@ -186,6 +243,8 @@ int32_t CEffectProcess::UpdateControlValue(int32_t number, int32_t value)
     if (CPluginControl* control = GetControl(number)) {
         control->SetValue(value);
         UpdateControlValueInAlgorithm(number);
+        if (IsSharing())
+            SendControlToken(number, sharing::kCurrentValue, sharing::kControlValue, &value, nullptr);
     }
     ++fChangeCounter;
     return 0;

@@ -3,7 +3,8 @@
 #pragma once
 
 #include "rtas/framework/CPluginControl.h"
-#include "rtas/framework/CProcess.h"
+#include "rtas/framework/CAOSInfo.h"
+#include "rtas/framework/CDSPProcess.h"
 #include "rtas/framework/CProcessMeterSet.h"
 #include "rtas/framework/ChunkDataParser.h"
 
@@ -13,7 +14,7 @@
 #include <string>
 #include <vector>
 
-class CEffectProcess : public CProcess
+class CEffectProcess : public CDSPProcess
 {
 public:
     static constexpr uint32_t kControlsStateChunk = HostFourCC("elck");
@@ -30,7 +31,24 @@ public:
     bool SetMasterBypassControl(int32_t number);
     void AddChunk(uint32_t chunkID, const char* name, int32_t size);
 
+    // Reads the stems from an effect type, runs the set-up hook, makes the meter arrays, then the library's part
+    // (the root view).
     int32_t Initialize() override;
+    int32_t GetNumInputs() const override { return fInputChannels; }
+    int32_t GetNumOutputs() const override { return fOutputChannels; }
+    int32_t GetInputStem() const { return fInputStem; }
+    int32_t GetOutputStem() const { return fOutputStem; }
+
+    // The output streams the instance reports beside its stems (none in this product: the list stays empty).
+    CAOSInfoList& GetOutputStreams() { return fOutputStreams; }
+
+    // ---- Connections the instance answers for itself ----
+    int32_t CountOwnConnections(int32_t* count) override;
+    int32_t GetOwnConnection(int32_t position, int32_t* connection) override;
+    bool IsOwnConnection(int32_t connection) const;
+    // The side-chain input's 0-based connection number; -42 without a side-chain stem (this library's types have
+    // none).
+    virtual int32_t GetSideChainInput() const { return -42; }
 
     // ---- Controls ----
     int32_t GetNumControls(int32_t* count) override;
@@ -55,8 +73,47 @@ public:
     void GetControlValueText(int32_t control, int32_t value, int32_t maxLength, unsigned char* text) const;
     // Called with every stored value; the bridge passes it on to the effect.
     virtual void UpdateControlValueInAlgorithm(int32_t control) {}
-    // Redraws the control's view; the library's own views are not built in this product.
-    virtual void RedrawControl(int32_t control) {}
+    // The view bound to the control's ID redraws (nothing without views).
+    virtual void RedrawControl(int32_t control);
+    // The control's four-character ID; without a control, the ID of a view bound to that number ('NONE' and -7300
+    // when neither exists).
+    int32_t GetControlID(int32_t control, uint32_t* id);
+
+    // ---- The root view and the controls' views ----
+    // The dialog resource the instance's root view is built from (1 unless the instance sets another).
+    int16_t GetDialogResourceID() const { return fDialogResourceID; }
+    void SetDialogResourceID(int16_t id) { fDialogResourceID = id; }
+    int32_t UpdateRect(const Rect* rect) override;
+    int32_t HandleEvent(const EventRecord* event) override;
+    // An event no view took goes to the instance's reply hook.
+    int32_t HandleEventWithReply(const EventRecord* event, uint8_t* taken) override;
+    int32_t GetViewRect(Rect* rect) override;
+    int32_t Routine8() override;
+    int32_t Routine9() override;
+    int32_t GetFocusedControl(HostWord view, int32_t* control) override;
+    // Binds every control's view to this instance and control with a port, unbinds them without one.
+    int32_t SetViewPort(OpaqueGrafPtr port) override;
+    int32_t GetControlHighlight(int32_t control, uint8_t* on, int32_t* colour) override;
+    int32_t SetControlHighlightColour(int32_t control, int32_t on, int32_t colour) override;
+
+    // ---- Data sharing: the instance's and its controls' names, listeners and tokens (only while the group's
+    // sharing objects exist; without them every operation here does nothing) ----
+    void Uninitialize() override;
+    int32_t HandleIdleEvent() override;
+    // Handles the tokens queued for the module's instances for up to two host ticks, then lets the host idle.
+    virtual void Idle();
+    int32_t GetInstanceNameID(int32_t* nameID) override;
+    int32_t GetControlNameID(int32_t control, int32_t* nameID) override;
+    // Tell control surfaces that a control is being touched and released (counted; the first touch and the last
+    // release send their tokens).
+    void TouchControl(int32_t control);
+    void ReleaseControl(int32_t control);
+    // A highlight request of a control surface for a control's view (nothing while the views are off).
+    virtual void SetControlHighlight(int32_t control, bool on, int16_t first, int16_t second, int32_t colour);
+    // Tokens Idle does not handle itself.
+    virtual int32_t HandleSharingToken(const uint8_t* token) { return 0; }
+    // The group's sharing base name ("Plug-Ins/Undefined BaseName" without an effect group).
+    virtual std::string GetSharingBaseName() const;
 
     // ---- Bypass ----
     int32_t GetMasterBypassControl(int32_t* control) override;
@@ -93,6 +150,11 @@ public:
     int32_t GetPlugInSpec(SFicPlugInSpec* spec) override;
 
 protected:
+    // Answers an event no view took; false by default.
+    virtual bool EventReplyHook(const EventRecord* event) { return false; }
+    // Run by Initialize once the stems are known and before any view is built; the instance's own set-up.
+    virtual void SetUpHook() {}
+    std::vector<int32_t>& OwnConnections() { return fOwnConnections; }
     // The page-table data of the owning type for a resource type, and its size in bytes (null when none).
     virtual const uint8_t* GetPageTableData(uint32_t tableType, size_t* size);
     virtual bool CanSetWord23() const { return false; }
@@ -101,6 +163,23 @@ protected:
     std::set<uint32_t>& ExcludedControlIDs() { return fExcluded; }
 
 private:
+    struct TaskValuePair
+    {
+        CEffectProcess* instance;
+        int32_t control;
+    };
+    void ReserveInstanceName();
+    void ReserveControlNames();
+    void RegisterListeners();
+    void FreeInstanceName();
+    void FreeControlNames();
+    void DeleteListeners();
+    void AllocateSharingArrays();
+    void FreeSharingArrays();
+    bool IsSharing() const { return fSharingTask != 0 && !fControlNameIDs.empty(); }
+    void SendControlToken(int32_t control, uint32_t type, uint32_t subtype, const int32_t* value, const int32_t* touch);
+    void HandleToken(const uint8_t* token, HostWord taskValue);
+
     struct ChunkEntry
     {
         uint32_t id;
@@ -126,4 +205,21 @@ private:
     std::vector<int32_t> fMeterValues;
     std::vector<uint8_t> fClips;
     bool fClipSeen = false;
+    int32_t fInputStem = -1;
+    int32_t fOutputStem = -1;
+    int32_t fInputChannels = 0;
+    int32_t fOutputChannels = 0;
+    std::vector<int32_t> fOwnConnections;
+    CAOSInfoList fOutputStreams;
+    int16_t fDialogResourceID = 1;
+    HostWord fSharingTask = 0;
+    int32_t fInstanceNameID = 0;
+    int32_t fRootNameID = 0;
+    // Indexed by control number (entry 0 unused), n + 2 entries while sharing.
+    std::vector<int32_t> fControlNameIDs;
+    std::vector<HostWord> fCurrentValueListeners;
+    std::vector<HostWord> fGetValueListeners;
+    std::vector<HostWord> fHighlightListeners;
+    std::vector<int32_t> fTouchCounts;
+    std::unique_ptr<TaskValuePair[]> fTaskValues;
 };

@@ -1,6 +1,7 @@
 #include "rtas/framework/CProcess.h"
 
 #include "rtas/framework/CProcessGroupInterface.h"
+#include "rtas/framework/LibraryViews.h"
 #include "rtas/framework/ModuleState.h"
 
 CProcess::CProcess()
@@ -12,7 +13,20 @@ CProcess::CProcess()
     fEngineSettingB = group != nullptr ? group->GetEngineSettingB() : 0;
 }
 
-CProcess::~CProcess() = default;
+CProcess::~CProcess() { rtas::DeleteLibraryRootView(fRootView); }
+
+int32_t CProcess::Initialize()
+{
+    if (fRootView == nullptr)
+        fRootView = rtas::CreateLibraryRootView(*this);
+    return 0;
+}
+
+void CProcess::Uninitialize()
+{
+    rtas::DeleteLibraryRootView(fRootView);
+    fRootView = nullptr;
+}
 
 int32_t CProcess::SetSampleRate(int32_t rate)
 {
@@ -32,3 +46,4 @@ int32_t CProcess::SetEngineSettings(const int32_t* settings)
     fEngineSettingB = settings[1];
     return 0;
 }
+

@@ -10,6 +10,10 @@
 
 class CProcessType;
 
+namespace rtas::views {
+class CPlugInView;
+}
+
 // The words a real-time type hands its new instance so that it can describe itself to the host's engine.
 struct SProcessIdentity
 {
@@ -37,9 +41,11 @@ public:
     virtual void SetProcessType(CProcessType* type) { fType = type; }
     virtual void SetFirstIdentifier(int16_t typeNumber) { fTypeNumber = typeNumber; }
     virtual void SetSecondIdentifier(int16_t index) { fIndex = index; }
-    virtual int32_t Initialize() { return 0; }
+    // Builds the instance's root view unless the library's views are off; a failure is thrown with nothing left
+    // behind.
+    virtual int32_t Initialize();
     // Undoes Initialize; the type calls it before it lets the instance go.
-    virtual void Uninitialize() {}
+    virtual void Uninitialize();
     virtual int32_t SetSampleRate(int32_t rate);
     virtual int32_t SetRoutine125Value(int32_t value);
     virtual int32_t SetEngineSettings(const int32_t* settings);
@@ -65,6 +71,13 @@ public:
     bool IsMeterDataReady() const { return fMeterDataReady; }
     void SetMeterDataReady(bool ready) { fMeterDataReady = ready; }
 
+    // Channel counts of the instance's input and output stems (the adaptor plug-in and the connection descriptions
+    // use them); the library's own instance has none.
+    virtual int32_t GetNumInputs() const { return 0; }
+    virtual int32_t GetNumOutputs() const { return 0; }
+
+    // Null while the library's views are off.
+    rtas::views::CPlugInView* GetRootView() const { return fRootView; }
     CProcessType* GetProcessType() const { return fType; }
     int16_t GetFirstIdentifier() const { return fTypeNumber; }
     int16_t GetSecondIdentifier() const { return fIndex; }
@@ -90,6 +103,7 @@ private:
     int32_t fRoutine125Value = 0;
     bool fMeterDataReady = true;
     bool fRendered = false;
+    rtas::views::CPlugInView* fRootView = nullptr;
 };
 
 // Makes a new instance of a type's kind (the bridge hands one to each type); null when it cannot.

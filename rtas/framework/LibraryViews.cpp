@@ -6,6 +6,7 @@ namespace {
 bool gViewsOff = false;
 RootViewMaker gMaker = nullptr;
 RootViewDeleter gDeleter = nullptr;
+const RootViewServices* gServices = nullptr;
 
 }  // namespace
 
@@ -30,5 +31,8 @@ void DeleteLibraryRootView(views::CPlugInView* root)
     if (root != nullptr && gDeleter != nullptr)
         gDeleter(root);
 }
+
+void SetRootViewServices(const RootViewServices* services) { gServices = services; }
+const RootViewServices* GetRootViewServices() { return gServices; }
 
 }  // namespace rtas

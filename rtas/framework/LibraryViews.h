@@ -3,6 +3,10 @@
 // builds a root view. Main thread, under the group's context lock.
 #pragma once
 
+#include "rtas/framework/host/PlugInRecords.h"
+
+#include <cstdint>
+
 class CProcess;
 
 namespace rtas::views {
@@ -23,5 +27,31 @@ void SetRootViewMaker(RootViewMaker maker, RootViewDeleter deleter);
 // A failure while building comes back as the maker's CDAEError, with nothing left behind.
 views::CPlugInView* CreateLibraryRootView(CProcess& instance);
 void DeleteLibraryRootView(views::CPlugInView* root);
+
+// What an instance asks of its root view, installed by the views library beside the maker. Control views are found
+// by their control's four-character ID.
+struct RootViewServices
+{
+    void (*update)(views::CPlugInView* root, const Rect* rect);
+    // Hands the event to the tree; taken says whether a view took it.
+    void (*handleEvent)(views::CPlugInView* root, const EventRecord* event, bool* taken);
+    void (*getRect)(views::CPlugInView* root, Rect* rect);
+    void (*setPort)(views::CPlugInView* root, OpaqueGrafPtr port);
+    void (*activate)(views::CPlugInView* root);
+    void (*deactivate)(views::CPlugInView* root);
+    // Binds the control view of an ID to (instance, control), or unbinds it (null instance), and refreshes it;
+    // false when the tree has no control view of that ID.
+    bool (*bindControlView)(views::CPlugInView* root, uint32_t controlID, CProcess* instance, int32_t control);
+    bool (*hasControlView)(views::CPlugInView* root, uint32_t controlID);
+    void (*redrawControlView)(views::CPlugInView* root, uint32_t controlID);
+    void (*setHighlight)(views::CPlugInView* root, uint32_t controlID, bool on, int16_t colour, int16_t state);
+    // False without a control view of that ID.
+    bool (*getHighlight)(views::CPlugInView* root, uint32_t controlID, bool* on, int32_t* colour);
+    // The control number of the first control view at or above the view the host names; 0 when none.
+    int32_t (*focusedControl)(views::CPlugInView* root, HostWord view);
+};
+// Installed by the views library (null uninstalls); null while none is installed.
+void SetRootViewServices(const RootViewServices* services);
+const RootViewServices* GetRootViewServices();
 
 }  // namespace rtas

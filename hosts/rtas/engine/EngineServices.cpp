@@ -25,6 +25,15 @@ void resetEngine(EngineState& state)
     state.alive = 1;
     state.openProc = nullptr;
     state.closeProc = nullptr;
+    state.names.clear();
+    for (EngineState::Listener* listener : state.listeners)
+        delete listener;
+    state.listeners.clear();
+    state.queues.clear();
+    state.sentTokens.clear();
+    state.valueRequests.clear();
+    state.tickStep = 0;
+    state.manualTicks = 0;
 }
 
 namespace {

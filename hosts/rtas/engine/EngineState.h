@@ -4,6 +4,7 @@
 #include "rtas/framework/host/EngineServices.h"
 
 #include <cstdint>
+#include <deque>
 #include <map>
 #include <mutex>
 #include <set>
@@ -23,6 +24,33 @@ struct EngineState
     std::set<HostWord> sharingObjects;
     PlugInOpenProc openProc = nullptr;
     PlugInCloseProc closeProc = nullptr;
+
+    // The data-sharing service: names (ID -> parent and name), listeners, each task's queue of tokens, every token
+    // dispatched (for the tests), the value requests a control surface would act on, tokens taken and not returned.
+    struct Name
+    {
+        int32_t parent;
+        std::string name;
+    };
+    struct Listener
+    {
+        FicSDSListenerSpec spec;
+    };
+    struct QueuedToken
+    {
+        std::vector<uint8_t> bytes;
+        HostWord taskValue;
+    };
+    std::map<int32_t, Name> names;
+    int32_t nextNameID = 2;  // 1 is the root
+    std::set<Listener*> listeners;
+    std::map<HostWord, std::deque<QueuedToken>> queues;
+    std::vector<std::vector<uint8_t>> sentTokens;
+    std::deque<std::pair<int32_t, int32_t>> valueRequests;
+    std::set<uint8_t*> takenTokens;
+    // Non-zero: TickCount advances by this much on every call, from a count of its own.
+    int32_t tickStep = 0;
+    uint32_t manualTicks = 0;
 };
 
 EngineState& engine();

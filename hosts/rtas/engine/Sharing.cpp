@@ -1,5 +1,5 @@
 // Data-sharing servers and objects of the stand-in engine: counted, so a test sees that a plug-in deleted what it
-// made. Tokens are recorded and otherwise dropped: no other instance listens in the kit.
+// made. Names, listeners and tokens are in SharingService.cpp.
 #include "hosts/rtas/KitControl.h"
 #include "hosts/rtas/KitLog.h"
 #include "hosts/rtas/engine/EngineState.h"
@@ -88,12 +88,6 @@ QOR_KIT_EXPORT int32_t QOR_HOST_CALL FicDeleteObject(HostWord object)
 {
     qorkit::record("FicDeleteObject");
     return deleteObject(object);
-}
-
-QOR_KIT_EXPORT int32_t QOR_HOST_CALL FicSDSDispatchToken(const void* token, int32_t size)
-{
-    qorkit::record("FicSDSDispatchToken");
-    return token != nullptr && size > 0 ? 0 : kBadObject;
 }
 
 QOR_KIT_EXPORT int32_t QorKitLiveSharingObjects(void)

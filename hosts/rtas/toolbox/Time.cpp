@@ -1,4 +1,5 @@
 // The host's counters and its idle call in the stand-in DigiExt.dll.
+#include "hosts/rtas/KitControl.h"
 #include "hosts/rtas/KitExport.h"
 #include "hosts/rtas/KitLog.h"
 #include "rtas/framework/host/ToolboxServices.h"
@@ -29,6 +30,9 @@ QOR_KIT_EXPORT void QOR_HOST_CALL Microseconds(HostWide* counter)
 
 QOR_KIT_EXPORT uint32_t QOR_HOST_CALL TickCount(void)
 {
+    uint32_t manual = 0;
+    if (QorKitManualTick(&manual) != 0)
+        return manual;
     return uint32_t(microsecondsSinceStart() * 60 / 1000000);
 }
 

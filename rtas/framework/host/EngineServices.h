@@ -51,6 +51,41 @@ int32_t QOR_HOST_CALL FicDeleteObject(HostWord object);
 // Sends a sharing token (a host record of size bytes) to its destination.
 int32_t QOR_HOST_CALL FicSDSDispatchToken(const void* token, int32_t size);
 
+// ---- Names, listeners and tokens of the data-sharing service ----
+//
+// Instances publish a name for themselves and one per control; control surfaces and other instances send tokens to
+// those names, and a listener delivers the tokens of one name, type and subtype to a task object's queue, from which
+// the plug-in takes them when it idles. Main thread.
+
+// Reserves name under the name parent (0: the root); 0 and the new name's ID in *nameID, or an error code (a name
+// taken twice under one parent is refused).
+int32_t QOR_HOST_CALL FicSDSReserveName(int32_t parent, const char* name, int32_t* nameID);
+int32_t QOR_HOST_CALL FicSDSFreeName(int32_t nameID);
+// The ID of a reserved name given by its path from the root ("" is the root itself).
+int32_t QOR_HOST_CALL FicSDSLookupName(const char* path, int32_t* nameID);
+
+struct FicSDSListenerSpec
+{
+    int32_t nameID;
+    int32_t goal;
+    int32_t critical;
+    int32_t latest;
+    HostWord taskValue;  // handed back with every token the listener delivers
+    HostWord task;       // the task object whose queue gets the tokens
+    uint32_t protocol;
+    uint32_t manufacturer;
+    uint32_t type;
+    uint32_t subtype;
+};
+int32_t QOR_HOST_CALL FicSDSNewListener(const FicSDSListenerSpec* spec, HostWord* listener);
+int32_t QOR_HOST_CALL FicSDSDeleteListener(HostWord listener);
+// The next token queued for task: 0 with the token and its listener's task value, or non-zero when none is left.
+// Every token taken is handed back with FicSDSReturnToken.
+int32_t QOR_HOST_CALL FicSDSGetNextToken(HostWord task, void** token, HostWord* taskValue);
+int32_t QOR_HOST_CALL FicSDSReturnToken(void* token);
+// The host's own idle work for the plug-in's personality, after the plug-in has handled its tokens.
+void QOR_HOST_CALL FicPersonalityIdle(void);
+
 }  // extern "C"
 
 // ---- Entries fetched by name ----

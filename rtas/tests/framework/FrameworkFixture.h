@@ -56,7 +56,9 @@ public:
 class TestEffectGroup : public CEffectGroup
 {
 public:
-    TestEffectGroup()
+    // The types' instances are TestProcess unless creators are given.
+    explicit TestEffectGroup(ProcessCreator realTime = nullptr, ProcessCreator audioSuite = nullptr)
+        : fRealTime(realTime), fAudioSuite(audioSuite)
     {
         SetManufacturer("QorVelmont\nQor", HostFourCC("Qora"));
         SetEffectName("Qor Kalvenor", 1);
@@ -85,11 +87,16 @@ protected:
             type->AddGestalt(5);
             type->SetGestaltSettingDefault(6);
             type->SetStemFormats(row.in, row.out, 0);
-            type->SetProcessCreator([]() -> CProcess* { return new TestProcess; });
+            ProcessCreator creator = row.realTime ? fRealTime : fAudioSuite;
+            type->SetProcessCreator(creator != nullptr ? creator : []() -> CProcess* { return new TestProcess; });
             AddEffectType(type);
         }
         return 0;
     }
+
+private:
+    ProcessCreator fRealTime;
+    ProcessCreator fAudioSuite;
 };
 
 // Number of each type in registration order.
@@ -118,9 +125,9 @@ protected:
     }
 
     // Makes and initialises the group as the plug-in's group-creating export does.
-    TestEffectGroup& MakeGroup()
+    TestEffectGroup& MakeGroup(ProcessCreator realTime = nullptr, ProcessCreator audioSuite = nullptr)
     {
-        fGroup = std::make_unique<TestEffectGroup>();
+        fGroup = std::make_unique<TestEffectGroup>(realTime, audioSuite);
         rtas::SetModuleGroup(fGroup.get());
         EXPECT_EQ(fGroup->Initialize(), 0);
         return *fGroup;
