@@ -212,3 +212,45 @@ TEST_F(AdaptorTest, ATypeNameThatCannotBeHadGivesUnknown)
 }
 
 }  // namespace
+
+namespace {
+
+// A type with extra stems (gestalt 41): the instance reports two, of which the first (stereo) is active.
+class ExtraStemsType : public CEffectTypeRTAS
+{
+public:
+    ExtraStemsType() : CEffectTypeRTAS(HostFourCC("Kvms"), HostFourCC("QKvp"), 2)
+    {
+        AddGestalt(5);
+        AddGestalt(41);
+        SetStemFormats(0, 1, 0);
+    }
+    int32_t CountOwnConnections(int32_t index, int32_t* count) override
+    {
+        *count = index == 4 ? 2 : 0;
+        return 0;
+    }
+    int32_t GetOwnConnection(int32_t index, int32_t position, int32_t* connection) override
+    {
+        *connection = position == 1 ? 1 : -1;
+        return 0;
+    }
+};
+
+TEST_F(AdaptorTest, ActiveExtraStemsWidenInputsAndOutputsAndInputsCatchUpWithOutputs)
+{
+    ExtraStemsType type;
+    const SPlugInIdentity identity{HostFourCC("Qora"), HostFourCC("QKvp"), HostFourCC("Kvms"), kGroupWord, kIndex};
+    CAdaptorPlugIn adaptor(identity, &type, &fProcess, fProcess.inputs, fProcess.outputs, 1, 2);
+    // One input and two outputs, plus the stereo stem: three and four; the key port; then the inputs catch up.
+    EXPECT_EQ(adaptor.CountOutputs(), 4);
+    EXPECT_EQ(adaptor.CountInputs(), 5);
+    const SAdaptorBlockView fields = adaptor.DataBlock().GetFields();
+    EXPECT_EQ(fields.inputCount, 4);
+    EXPECT_EQ(fields.outputCount, 4);
+    EXPECT_EQ(fields.keyInput, 2);
+    // Gestalt 41 brings the variable layout with it on a real-time type.
+    EXPECT_EQ(adaptor.Worker().GetCallback(), &rtas::VariableLayoutRenderCallback);
+}
+
+}  // namespace

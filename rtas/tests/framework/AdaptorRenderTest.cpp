@@ -27,8 +27,9 @@ protected:
     int32_t RenderOnce(int32_t quantum, int32_t value = 0)
     {
         CAdaptorPlugIn* adaptor = fAdaptor.get();
-        if (adaptor->DataBlock().GetSharedBlock() == nullptr)
+        if (adaptor->DataBlock().GetSharedBlock() == nullptr) {
             EXPECT_EQ(adaptor->PublishPlugIn(), 0);
+        }
         int32_t answer = -99;
         EXPECT_EQ(QorKitRenderOnce(adaptor, fSlots, kSlotCount, fContextBuffer, value, quantum, &answer), 0);
         return answer;

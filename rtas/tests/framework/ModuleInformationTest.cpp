@@ -2,6 +2,7 @@
 // are written in the container the non-Windows build reads; on Windows the system's own modules stand in.
 #include "rtas/framework/ModuleInformation.h"
 
+#include "platform/Library.h"
 #include "platform/Module.h"
 #include "platform/ModuleInfo.h"
 #include "platform/ModulePath.h"
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <cstring>
 #include <fstream>
 #include <string>
@@ -178,6 +180,36 @@ TEST(ModuleInformation, ALibrarysResourceIsCopiedUpToTheMaximumAndItsFullSizeRep
     platform::releaseLibraryData(library);
     EXPECT_EQ(rtas::FindResourceData(platform::loadedModule("DAE.DLL"), "DSPB", 8, nullptr), nullptr);
     std::remove(path.c_str());
+}
+
+TEST(ModuleInformation, AModuleWhoseNameIsTooLongForItsBufferHasNoFolderRatherThanAWrongOne)
+{
+    namespace fs = std::filesystem;
+    // A loaded module whose file name fits, and the same file deep enough that its name does not.
+    const fs::path shortFolder = fs::absolute("ModuleFolderTest");
+    fs::path longFolder = shortFolder;
+    while (longFolder.string().size() <= rtas::kLongestVersionModuleName)
+        longFolder /= std::string(40, 'f');
+    fs::create_directories(longFolder);
+    const fs::path shortCopy = shortFolder / "QorRecordingEffect.dll";
+    const fs::path longCopy = longFolder / "QorRecordingEffect.dll";
+    fs::copy_file("QorRecordingEffect.dll", shortCopy, fs::copy_options::overwrite_existing);
+    fs::copy_file("QorRecordingEffect.dll", longCopy, fs::copy_options::overwrite_existing);
+    {
+        platform::Library shortLibrary;
+        platform::Library longLibrary;
+        ASSERT_TRUE(shortLibrary.open(shortCopy.string())) << shortLibrary.error();
+        ASSERT_TRUE(longLibrary.open(longCopy.string())) << longLibrary.error();
+        void* shortModule = platform::loadedModule(shortCopy.c_str());
+        void* longModule = platform::loadedModule(longCopy.c_str());
+        ASSERT_NE(shortModule, nullptr);
+        ASSERT_NE(longModule, nullptr);
+        EXPECT_EQ(rtas::GetModuleFolder(shortModule), shortFolder.string() + "/");
+        EXPECT_EQ(rtas::GetModuleFolder(longModule), "");
+        SModuleVersion version;
+        EXPECT_FALSE(rtas::GetVersionOfModule(longModule, &version));
+    }
+    fs::remove_all(shortFolder);
 }
 
 TEST(ModuleInformation, AContainerCutShortOrClaimingMoreThanItHoldsFindsNothing)
