@@ -88,6 +88,8 @@ public:
     // An event no view took goes to the instance's reply hook.
     int32_t HandleEventWithReply(const EventRecord* event, uint8_t* taken) override;
     int32_t GetViewRect(Rect* rect) override;
+    // Places the root view's contents at the host's point (vertical in the high 16 bits).
+    int32_t Routine48(int32_t point) override;
     int32_t Routine8() override;
     int32_t Routine9() override;
     int32_t GetFocusedControl(HostWord view, int32_t* control) override;

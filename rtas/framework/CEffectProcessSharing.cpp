@@ -5,6 +5,7 @@
 
 #include "rtas/framework/CDAEError.h"
 #include "rtas/framework/CEffectGroup.h"
+#include "rtas/framework/LibraryViews.h"
 #include "rtas/framework/ModuleState.h"
 #include "rtas/framework/PlugInResourceFile.h"
 #include "rtas/framework/ResultCodes.h"
@@ -242,6 +243,8 @@ int32_t CEffectProcess::HandleIdleEvent()
 
 void CEffectProcess::Idle()
 {
+    if (const rtas::RootViewServices* views = rtas::GetRootViewServices(); views != nullptr && GetRootView() != nullptr)
+        views->idle(GetRootView());
     if (!IsSharing())
         return;
     const uint32_t start = TickCount();

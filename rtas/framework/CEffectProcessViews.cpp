@@ -126,6 +126,13 @@ int32_t CEffectProcess::GetViewRect(Rect* rect)
 }
 
 
+int32_t CEffectProcess::Routine48(int32_t point)
+{
+    if (const rtas::RootViewServices* views = rtas::GetRootViewServices(); views != nullptr && GetRootView() != nullptr)
+        views->moveTo(GetRootView(), int16_t(point & 0xFFFF), int16_t(uint32_t(point) >> 16));
+    return 0;
+}
+
 int32_t CEffectProcess::Routine8()
 {
     if (const rtas::RootViewServices* views = rtas::GetRootViewServices(); views != nullptr && GetRootView() != nullptr)

@@ -37,6 +37,9 @@ struct RootViewServices
     void (*handleEvent)(views::CPlugInView* root, const EventRecord* event, bool* taken);
     void (*getRect)(views::CPlugInView* root, Rect* rect);
     void (*setPort)(views::CPlugInView* root, OpaqueGrafPtr port);
+    // The host's idle, and its request to place the window's contents at a point.
+    void (*idle)(views::CPlugInView* root);
+    void (*moveTo)(views::CPlugInView* root, int16_t h, int16_t v);
     void (*activate)(views::CPlugInView* root);
     void (*deactivate)(views::CPlugInView* root);
     // Binds the control view of an ID to (instance, control), or unbinds it (null instance), and refreshes it;

@@ -48,6 +48,8 @@ const RootViewServices kServices = {
     },
     [](CPlugInView* root, Rect* rect) { root->GetFrame(rect); },
     [](CPlugInView* root, OpaqueGrafPtr port) { root->SetPort(port); },
+    [](CPlugInView* root) { root->Idle(0); },
+    [](CPlugInView* root, int16_t h, int16_t v) { root->MoveTo(h, v); },
     [](CPlugInView* root) { root->Activate(); },
     [](CPlugInView* root) { root->Deactivate(); },
     [](CPlugInView* root, uint32_t controlID, CProcess* instance, int32_t control) {

@@ -94,6 +94,13 @@ TEST_F(InstanceRootView, TheHostsViewRoutinesReachTheRootViewAndItsControlViews)
     instance.HandleEventWithReply(&press, &taken);
     EXPECT_EQ(taken, 1);
 
+    // The host places the window's contents: vertical in the high half of the word.
+    instance.Routine48((20 << 16) | 30);
+    Rect moved{};
+    instance.GetViewRect(&moved);
+    EXPECT_EQ(moved.top, 20);
+    EXPECT_EQ(moved.left, 30);
+
     instance.SetViewPort(nullptr);
     EXPECT_EQ(control->GetIndex(), 0) << "unbound with the port gone";
     instance.Uninitialize();
