@@ -37,6 +37,14 @@ QOR_KIT_EXPORT int32_t QorKitDsiHostBit(HostWord dsp, int32_t bit);
 QOR_KIT_EXPORT void QorKitDsiSetHostBit(HostWord dsp, int32_t bit, int32_t value);
 // Shells made through DsiCreateShell and not destroyed.
 QOR_KIT_EXPORT int32_t QorKitDsiLiveShells(void);
+// The host's standard shell list (what GetShellList answers): every new DSP starts with it loaded, and loading it
+// makes the DSP free again (client 0). Loading any other shell makes that shell the DSP's client and copies the
+// shell's DSP code (a 32-bit byte count, then the bytes) into the DSP.
+QOR_KIT_EXPORT HostWord QorKitDsiStandardShellList(void);
+// What ResetDSP answers from now on (0 by default; a failing reset changes nothing).
+QOR_KIT_EXPORT void QorKitDsiSetResetResult(int32_t result);
+// The code bytes the DSP's last shell load brought in: answers their full count and copies at most capacity.
+QOR_KIT_EXPORT int32_t QorKitDsiLoadedCode(HostWord dsp, uint8_t* bytes, int32_t capacity);
 
 // ---- DSPManager.dll ----
 
@@ -44,5 +52,13 @@ QOR_KIT_EXPORT int32_t QorKitDsiLiveShells(void);
 QOR_KIT_EXPORT void QorKitDspManagerOffer(int32_t offered, int32_t answersInterface);
 // References held on the manager and on its interface object by anyone (0 when both are gone).
 QOR_KIT_EXPORT int32_t QorKitDspManagerReferences(void);
+// A DSP the manager hands out room on, with its free capacity in percent (withdrawing the offer forgets them all,
+// with every registration and reservation).
+QOR_KIT_EXPORT void QorKitDspManagerAddDsp(HostWord dsp, int32_t capacityPercent);
+// The DSP's free capacity now; -1 for a DSP the manager does not manage.
+QOR_KIT_EXPORT int32_t QorKitDspManagerFreeCapacity(HostWord dsp);
+// Instances registered with the manager, and instances holding room on a DSP.
+QOR_KIT_EXPORT int32_t QorKitDspManagerRegistered(void);
+QOR_KIT_EXPORT int32_t QorKitDspManagerReservations(void);
 
 }  // extern "C"

@@ -1,10 +1,12 @@
 #include "rtas/framework/CDSPProcess.h"
 
 #include "rtas/framework/CDAEError.h"
+#include "rtas/framework/CDSPProcessType.h"
 #include "rtas/framework/CProcessGroupInterface.h"
 #include "rtas/framework/CProcessType.h"
 #include "rtas/framework/ModuleState.h"
 #include "rtas/framework/ResultCodes.h"
+#include "rtas/framework/dsp/CDSP.h"
 
 namespace {
 
@@ -65,11 +67,35 @@ uint32_t CDSPProcess::Release()
     return NonDelegatingRelease();
 }
 
+CDSPProcessType* CDSPProcess::GetDSPProcessType() const
+{
+    return dynamic_cast<CDSPProcessType*>(GetProcessType());
+}
+
+void CDSPProcess::NoteDSPObjectUse(CDSP* object)
+{
+    if (object == nullptr)
+        return;
+    CDSPProcessType* type = GetDSPProcessType();
+    if (auto* group = type != nullptr ? dynamic_cast<CDSPProcessGroup*>(type->GetGroup()) : nullptr)
+        group->UpdateDSPObjectUse(object);
+}
+
 int32_t CDSPProcess::AttachDSPObject(CDSP* dsp)
 {
-    fDSP = dsp;
-    fPrepared = dsp != nullptr;
-    return 0;
+    return Guarded([&] {
+        // The host hands back a pointer it had from the library: only a DSP object that still lives is taken.
+        if (dsp != nullptr && CDSP::FindLive(HostWord(reinterpret_cast<uintptr_t>(dsp))) == nullptr)
+            return rtas::kMissingObject;
+        CDSP* previous = fDSP;
+        fDSP = dsp;
+        fPrepared = dsp != nullptr;
+        if (previous != dsp) {
+            NoteDSPObjectUse(previous);
+            NoteDSPObjectUse(dsp);
+        }
+        return 0;
+    });
 }
 
 int32_t CDSPProcess::SetDSPIndex(int32_t index)
@@ -80,12 +106,24 @@ int32_t CDSPProcess::SetDSPIndex(int32_t index)
 
 int32_t CDSPProcess::SetDSPObject(CDSP* dsp, int32_t index)
 {
-    AttachDSPObject(dsp);
+    const int32_t attached = AttachDSPObject(dsp);
+    if (attached != 0)
+        return attached;
     return SetDSPIndex(index);
 }
 
 void CDSPProcess::Uninitialize()
 {
+    if (fDSP != nullptr) {
+        // The manager gets the instance's room back and the group sees the object's use end.
+        CDSPProcessType* type = GetDSPProcessType();
+        try {
+            if (type != nullptr)
+                type->ReleaseDSPObject(this);
+        } catch (...) {
+        }
+        SetDSPObject(nullptr, -1);
+    }
     fDSP = nullptr;
     fDSPIndex = -1;
     fPrepared = false;

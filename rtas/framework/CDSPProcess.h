@@ -8,6 +8,7 @@
 #include <cstdint>
 
 class CDSP;
+class CDSPProcessType;
 
 namespace DOA {
 // {297F5760-2366-11D2-817A-0060089A8916} and {297F5761-2366-11D2-817A-0060089A8916}
@@ -55,6 +56,8 @@ public:
     int32_t GetDSPLoad() override { return 100; }
     double GetDSPLoadValue() override { return 100.0; }
     CDSP* GetDSPObject() override { return fDSP; }
+    // Runs the instance on the object (null: on none); the group moves the objects between its free and used lists.
+    // A pointer that is no live DSP object answers -7053 and changes nothing.
     int32_t AttachDSPObject(CDSP* dsp) override;
     int32_t SetDSPIndex(int32_t index) override;
     int32_t GetDSPIndex() override { return fDSPIndex; }
@@ -66,7 +69,7 @@ public:
     int32_t AnswerOneA() override { return 1; }
     int32_t AnswerOneB() override { return 1; }
 
-    // Detaches the DSP object, then the library's part.
+    // Gives the DSP object back (through the type, to the manager and the group), then the library's part.
     void Uninitialize() override;
 
     // The instance's channel counts; a failure is thrown as CDAEError.
@@ -78,6 +81,10 @@ public:
     bool IsPrepared() const { return fPrepared; }
 
 private:
+    CDSPProcessType* GetDSPProcessType() const;
+    // Tells the group that the object's use may have changed.
+    void NoteDSPObjectUse(CDSP* object);
+
     CDSP* fDSP = nullptr;
     int32_t fDSPIndex = -1;
     bool fPrepared = false;

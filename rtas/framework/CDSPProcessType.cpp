@@ -1,6 +1,28 @@
 #include "rtas/framework/CDSPProcessType.h"
 
+#include "rtas/framework/CDAEError.h"
+#include "rtas/framework/CDSPProcess.h"
+#include "rtas/framework/ErrorHelpers.h"
+#include "rtas/framework/ModuleState.h"
 #include "rtas/framework/ResultCodes.h"
+#include "rtas/framework/dsp/CDSP.h"
+#include "rtas/framework/dsp/DspManagerInterface.h"
+#include "rtas/framework/host/DspManagerServices.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int32_t kNoDSPManager = -7027;
+constexpr int32_t kManagerCannotAllocate = -7077;
+constexpr int32_t kManagerMissingForInstance = -7080;
+
+HostWord InstanceKey(const CDSPProcess* process)
+{
+    return HostWord(reinterpret_cast<uintptr_t>(process));
+}
+
+}  // namespace
 
 int32_t CDSPProcessType::NewProcess(int32_t* index)
 {
@@ -18,4 +40,135 @@ int32_t CDSPProcessType::NonDelegatingQueryInterface(const DOA::GUID& iid, void*
         return DOA::kNoError;
     }
     return DOA::CUnknown::NonDelegatingQueryInterface(iid, object);
+}
+
+// ---- DSP placement ----
+
+void* CDSPProcessType::GetDSPManager()
+{
+    return fManager != nullptr ? fManager : rtas::dsp::GetDSPManagerInterface();
+}
+
+void CDSPProcessType::SetDSPLists(DSPObjectList* all, DSPObjectList* free, DSPObjectList* used)
+{
+    fAllDSPs = all;
+    fFreeDSPs = free;
+    fUsedDSPs = used;
+}
+
+void CDSPProcessType::GetDSPLists(DSPObjectList** all, DSPObjectList** free, DSPObjectList** used) const
+{
+    if (all != nullptr)
+        *all = fAllDSPs;
+    if (free != nullptr)
+        *free = fFreeDSPs;
+    if (used != nullptr)
+        *used = fUsedDSPs;
+}
+
+CDSPProcessGroup* CDSPProcessType::DSPGroup() const
+{
+    // Null while the group is being torn down past its DSP part: nothing is left to tell then.
+    return dynamic_cast<CDSPProcessGroup*>(GetGroup());
+}
+
+int32_t CDSPProcessType::RegisterInstance(CDSPProcess* process)
+{
+    void* manager = GetDSPManager();
+    if (manager == nullptr)
+        return rtas::IsOpenedThroughWinPlugInOpen() ? 0 : kManagerMissingForInstance;
+    return DspManagerTableOf(manager).registerInstance(manager, InstanceKey(process));
+}
+
+void CDSPProcessType::UnregisterInstance(CDSPProcess* process)
+{
+    void* manager = GetDSPManager();
+    if (manager == nullptr)
+        throw CDAEError(kManagerMissingForInstance);
+    rtas::ThrowIfError(DspManagerTableOf(manager).unregisterInstance(manager, InstanceKey(process)));
+}
+
+int32_t CDSPProcessType::AcquireDSPObject(CDSPProcess* process)
+{
+    if (process == nullptr)
+        return rtas::kMissingObject;
+    void* manager = GetDSPManager();
+    if (manager == nullptr)
+        return kNoDSPManager;
+    CDSPProcessGroup* group = DSPGroup();
+    if (group == nullptr)
+        return rtas::kMissingObject;
+    const DspManagerTable& table = DspManagerTableOf(manager);
+    HostWord dsp = 0;
+    if (table.allocateDSP(manager, InstanceKey(process), process->GetDSPLoad(), &dsp) != 0 || dsp == 0)
+        return kManagerCannotAllocate;
+    CDSP* object = nullptr;
+    try {
+        object = group->AttachDSP(dsp);
+    } catch (...) {
+        // The room goes back: no instance will run there.
+        table.freeDSP(manager, InstanceKey(process));
+        throw;
+    }
+    DSPObjectList* all = nullptr;
+    group->GetDSPLists(&all, nullptr, nullptr);
+    const auto position = std::find(all->begin(), all->end(), object) - all->begin();
+    process->SetDSPObject(object, int32_t(position));
+    return 0;
+}
+
+int32_t CDSPProcessType::ReleaseDSPObject(CDSPProcess* process)
+{
+    if (process == nullptr || process->GetDSPObject() == nullptr)
+        return 0;
+    int32_t result = 0;
+    if (void* manager = GetDSPManager())
+        result = DspManagerTableOf(manager).freeDSP(manager, InstanceKey(process));
+    process->SetDSPObject(nullptr, -1);
+    return result;
+}
+
+int32_t CDSPProcessType::DoesLoadFit(const CDSP* object, int32_t load, bool* fits)
+{
+    if (fits != nullptr)
+        *fits = false;
+    if (object == nullptr || fits == nullptr)
+        return rtas::kMissingObject;
+    void* manager = GetDSPManager();
+    if (manager == nullptr)
+        return kNoDSPManager;
+    int32_t free = 0;
+    const int32_t result = DspManagerTableOf(manager).getFreeCapacity(manager, object->GetDSP(), &free);
+    if (result != 0)
+        return result;
+    *fits = free >= load;
+    return 0;
+}
+
+int32_t CDSPProcessType::DoesInstanceFit(CDSPProcess* process, const CDSP* object, bool* fits)
+{
+    if (process == nullptr) {
+        if (fits != nullptr)
+            *fits = false;
+        return rtas::kMissingObject;
+    }
+    return DoesLoadFit(object, process->GetDSPLoad(), fits);
+}
+
+int32_t CDSPProcessType::SumDSPLoad()
+{
+    int32_t load = 0;
+    for (CProcess* process : Processes())
+        if (auto* dspProcess = dynamic_cast<CDSPProcess*>(process))
+            load += dspProcess->GetDSPLoad();
+    return load;
+}
+
+bool CDSPProcessType::UsesDSPObject(const CDSP* object)
+{
+    for (CProcess* process : Processes())
+        if (auto* dspProcess = dynamic_cast<CDSPProcess*>(process))
+            if (dspProcess->GetDSPObject() == object)
+                return true;
+    return false;
 }

@@ -34,15 +34,20 @@ struct Dsp
     uint32_t hostBits = 0;
     bool hasCodeName = true;
     std::string codeName;
+    std::vector<uint8_t> loadedCode;
 };
 
 struct Host
 {
+    Host() { standardList.isStandard = 1; }
     std::vector<std::unique_ptr<Card>> cards;
     std::vector<std::unique_ptr<Dsp>> dsps;
     std::set<DspShellRecord*> shells;
+    // The standard shell list every DSP runs when no client has loaded its own shell.
+    DspShellRecord standardList{};
     HostWord initResult = 0;
     HostWord loadShellResult = 0;
+    HostWord resetResult = 0;
 };
 
 Host& host()
@@ -157,7 +162,11 @@ QOR_KIT_EXPORT HostWord QOR_HOST_CALL ResetDSP(HostWord dsp)
     Dsp* found = findDsp(dsp);
     if (found == nullptr)
         return kNoSuchObject;
+    if (host().resetResult != 0)
+        return host().resetResult;
     found->record.shell = 0;
+    found->record.client = 0;
+    found->loadedCode.clear();
     return 0;
 }
 
@@ -170,19 +179,37 @@ QOR_KIT_EXPORT HostWord QOR_HOST_CALL GetDSPList(HostWord* first)
 QOR_KIT_EXPORT HostWord QOR_HOST_CALL GetShellList(HostWord* first)
 {
     qorkit::record("GetShellList");
-    return firstOf(first, 0);
+    return firstOf(first, address(&host().standardList));
 }
 
-// (DSP, shell list, flags): the shell becomes the DSP's current shell.
+// (DSP, shell or shell list, flags): the shell becomes the DSP's current shell. The standard list frees the DSP;
+// any other shell is the host's record or one the plug-in laid out itself (direct mode), so it is read as a record:
+// it becomes the DSP's client and its DSP code, a byte count and the bytes, is copied into the DSP.
 QOR_KIT_EXPORT HostWord QOR_HOST_CALL DsiLoadShell(HostWord dsp, HostWord shell, HostWord)
 {
     qorkit::record("DsiLoadShell");
     Dsp* found = findDsp(dsp);
-    if (found == nullptr)
+    if (found == nullptr || shell == 0)
         return kNoSuchObject;
-    if (host().loadShellResult == 0)
-        found->record.shell = DspRecordWord(shell);
-    return host().loadShellResult;
+    if (host().loadShellResult != 0)
+        return host().loadShellResult;
+    found->record.shell = DspRecordWord(shell);
+    found->loadedCode.clear();
+    if (shell == address(&host().standardList)) {
+        found->record.client = 0;
+        return 0;
+    }
+    found->record.client = DspRecordWord(shell);
+    const auto* record = reinterpret_cast<const DspShellRecord*>(shell);
+    DspRecordWord code = 0;
+    std::memcpy(&code, &record->dspCode, sizeof code);
+    if (code != 0) {
+        uint32_t count = 0;
+        std::memcpy(&count, reinterpret_cast<const void*>(uintptr_t(code)), sizeof count);
+        const auto* bytes = reinterpret_cast<const uint8_t*>(uintptr_t(code)) + sizeof count;
+        found->loadedCode.assign(bytes, bytes + count);
+    }
+    return 0;
 }
 
 QOR_KIT_EXPORT HostWord QOR_HOST_CALL InitSADriver(void)
@@ -761,6 +788,9 @@ QOR_KIT_EXPORT void QorKitDsiReset(void)
     h.shells.clear();
     h.initResult = 0;
     h.loadShellResult = 0;
+    h.resetResult = 0;
+    h.standardList = DspShellRecord{};
+    h.standardList.isStandard = 1;
 }
 
 QOR_KIT_EXPORT HostWord QorKitDsiAddCard(int32_t type, int32_t revision)
@@ -784,6 +814,7 @@ QOR_KIT_EXPORT HostWord QorKitDsiAddDsp(HostWord card, int32_t revision, uint32_
     dsp->record.info.keptWordA = 0xA0A0A0;
     dsp->record.info.keptWordB = 0xB0B0B0;
     dsp->record.info.keptWordC = 0xC0C0C0;
+    dsp->record.shell = DspRecordWord(address(&host().standardList));
     if (!host().dsps.empty())
         host().dsps.back()->record.nextDsp = DspRecordWord(address(&dsp->record));
     host().dsps.push_back(std::move(dsp));
@@ -855,6 +886,26 @@ QOR_KIT_EXPORT void QorKitDsiSetHostBit(HostWord dsp, int32_t bit, int32_t value
 QOR_KIT_EXPORT int32_t QorKitDsiLiveShells(void)
 {
     return int32_t(host().shells.size());
+}
+
+QOR_KIT_EXPORT HostWord QorKitDsiStandardShellList(void)
+{
+    return address(&host().standardList);
+}
+
+QOR_KIT_EXPORT void QorKitDsiSetResetResult(int32_t result)
+{
+    host().resetResult = result;
+}
+
+QOR_KIT_EXPORT int32_t QorKitDsiLoadedCode(HostWord dsp, uint8_t* bytes, int32_t capacity)
+{
+    const Dsp* found = findDsp(dsp);
+    if (found == nullptr)
+        return 0;
+    for (int32_t i = 0; bytes != nullptr && i < capacity && size_t(i) < found->loadedCode.size(); ++i)
+        bytes[i] = found->loadedCode[size_t(i)];
+    return int32_t(found->loadedCode.size());
 }
 
 }  // extern "C"

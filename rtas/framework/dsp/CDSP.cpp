@@ -1,6 +1,9 @@
 #include "rtas/framework/dsp/CDSP.h"
 
 #include "rtas/framework/ErrorHelpers.h"
+#include "rtas/framework/ModuleInformation.h"
+#include "rtas/framework/ResultCodes.h"
+#include "rtas/framework/dsp/DspCodeArray.h"
 #include "rtas/framework/dsp/DSPClientEntry.h"
 #include "rtas/framework/dsp/DsiQueries.h"
 #include "rtas/framework/host/DspSystemServices.h"
@@ -20,6 +23,8 @@ constexpr uint8_t kPortEmpty = 0x04;
 constexpr HostWord kDsiFlagBit[4] = {4, 5, 6, 7};
 // The host bit a detached DSP's standard shell expects clear.
 constexpr int32_t kDetachHostBit = 10;
+constexpr const char* kDspCodeResourceType = "DSPCODE";
+constexpr int16_t kNoDspCode = -7061;
 
 std::set<const CDSP*>& liveObjects()
 {
@@ -115,6 +120,34 @@ HostWord CDSP::FindFreeDSP()
             return 0;
         dsp = next;
     }
+    return 0;
+}
+
+int32_t CDSP::LoadCode(void* module, int32_t codeIdentifier)
+{
+    if (fDSP == 0 || fShell == 0)
+        throw CDAEError(rtas::kMissingObject);
+    uint32_t size = 0;
+    const auto* resource =
+        static_cast<const uint8_t*>(rtas::FindResourceData(module, kDspCodeResourceType, codeIdentifier, &size));
+    if (resource == nullptr)
+        throw CDAEError(kNoDspCode);
+    std::vector<uint32_t> code = rtas::dsp::MakeCodeByteArray(resource, size);
+    rtas::dsp::SetShellDSPCode(fShell, addressOf(code.data()), fDSIMode);
+    fCode.swap(code);
+
+    HostWord standardList = 0;
+    GetShellList(&standardList);
+    HostWord current = 0;
+    rtas::dsp::GetDSPShell(fDSP, &current, fDSIMode);
+    if (current != standardList) {
+        // Another client's shell runs there: take the DSP back to the standard list before loading ours.
+        rtas::dsp::SetDSPClientVal(fDSP, 0, fDSIMode);
+        rtas::ThrowIfError(int32_t(ResetDSP(fDSP)));
+        rtas::ThrowIfError(int32_t(DsiLoadShell(fDSP, standardList, 0)));
+    }
+    rtas::dsp::SetDSPClientVal(fDSP, addressOf(this), fDSIMode);
+    rtas::ThrowIfError(int32_t(DsiLoadShell(fDSP, fShell, 0)));
     return 0;
 }
 

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <vector>
 
 class CDSP
 {
@@ -25,6 +26,10 @@ public:
     virtual void EndAccess() {}
     // The first DSP of the host's list without a client; 0 when every DSP is taken.
     virtual HostWord FindFreeDSP();
+    // Installs the module's "DSPCODE" resource of that number as this object's shell code and makes this object the
+    // DSP's client: a DSP running another client's shell is reset to the standard list first. A missing resource
+    // raises -7061, a failing reset or shell load the DSI's code. Main thread, under the group's context lock.
+    virtual int32_t LoadCode(void* module, int32_t codeIdentifier);
 
     virtual int32_t HostCommand(int32_t vector);
     virtual int32_t HostCommandOnEmptyPort(int32_t vector);
@@ -114,6 +119,9 @@ protected:
     bool fCardKindA = false;
     bool fCardKindB = false;
     int32_t fCommandBase = 18;
+    // The code array the shell points at. Kept while the shell may still be loaded from it (a host reloads shells
+    // after a reset), so the shell never names freed memory; replaced by the next LoadCode.
+    std::vector<uint32_t> fCode;
 };
 
 // The words of a 24-bit port word as a 32-bit value.

@@ -3,6 +3,7 @@
 #include "FrameworkFixture.h"
 
 #include "rtas/framework/CEffectProcess.h"
+#include "rtas/framework/dsp/CProcessDSP.h"
 
 using namespace testsupport;
 
@@ -49,9 +50,13 @@ TEST_F(ProcessInterface, TheHostReachesTheInstanceThroughIProcess2)
     EXPECT_EQ(host->GetDSPLoad(), 100);
     EXPECT_EQ(host->GetDSPLoadValue(), 100.0);
     EXPECT_EQ(host->GetDSPObject(), nullptr);
-    auto* dsp = reinterpret_cast<CDSP*>(0x1000);
-    EXPECT_EQ(host->SetDSPObject(dsp, 3), 0);
-    EXPECT_EQ(host->GetDSPObject(), dsp);
+    CProcessDSP object;
+    EXPECT_EQ(host->SetDSPObject(&object, 3), 0);
+    EXPECT_EQ(host->GetDSPObject(), &object);
+    EXPECT_EQ(host->GetDSPIndex(), 3);
+    // A pointer that is no live DSP object is refused and changes nothing.
+    EXPECT_EQ(host->SetDSPObject(reinterpret_cast<CDSP*>(0x1000), 4), -7053);
+    EXPECT_EQ(host->GetDSPObject(), &object);
     EXPECT_EQ(host->GetDSPIndex(), 3);
 
     SFicPlugInSpec spec{};
