@@ -17,6 +17,7 @@ if [ -d hosts/rtas ]; then targets+=(rtas_resource_file); fi
 if [ -d rtas/views ]; then targets+=(rtas_view_description); fi
 targets+=(module_resources)
 if [ -d rtas/bridge/entry ]; then targets+=(rtas_resource_byte_order); fi
+if [ -f rtas/framework/dsp/DspCodeArray.cpp ]; then targets+=(rtas_dsp_code); fi
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQOR_FUZZ=ON -DQOR_SANITIZE=address -DQOR_BUILD_TESTS=OFF \
