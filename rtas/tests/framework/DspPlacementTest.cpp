@@ -120,6 +120,11 @@ TEST_P(DspPlacement, TheGroupStartsTheDriverAndHandsItsListsAndManagerToEveryTyp
     int32_t percent = -1;
     EXPECT_EQ(fGroup->GetManagerFreeCapacity(fDspA, &percent), 0);
     EXPECT_EQ(percent, 150);
+
+    EXPECT_EQ(fGroup->GetGroupInfo(4, nullptr), -9013) << "a missing answer is a code, never a write through null";
+    unsigned char answer[4] = {};
+    EXPECT_EQ(fGroup->GetGroupInfo(7, answer), -1);
+    EXPECT_EQ(fGroup->SendDSPGroupRequest(1, 2, 3), -7175) << "no host callback yet";
 }
 
 TEST_P(DspPlacement, AHostWhoseDriverFailsStillGetsAGroup)
