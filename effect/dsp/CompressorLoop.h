@@ -94,22 +94,18 @@ private:
         double followR[kPadded];
     };
 
-    // ---- gains, one sample or a batch; the batch form rounds each lane exactly as the single form
-
-    static Gain gainOf(double env) { return static_cast<Gain>(0.03 / (env * env + 0.03)); }
+    // ---- gains, one sample or a batch. The single form is the batch form's first lane: both then round alike,
+    // and the float roundings are the explicit conversions of the batch form, which GCC 12's vectoriser cannot
+    // drop (it has been seen to reuse the unrounded double quotient of two scalar gains it had paired).
 
     template <int M, bool Linked>
     static void channelGains(double envL, double envR, Gain& gL, Gain& gR)
     {
-        if (Linked)
-        {
-            gL = gR = std::sqrt(gainOf(envL) * gainOf(envR));
-        }
-        else
-        {
-            gL = M == kRight ? Gain(1) : gainOf(envL);
-            gR = M == kLeft ? Gain(1) : gainOf(envR);
-        }
+        Lanes left;
+        Lanes right;
+        channelGains<M, Linked>(Lanes(envL), Lanes(envR), left, right);
+        gL = static_cast<Gain>(left.get(0));
+        gR = static_cast<Gain>(right.get(0));
     }
 
     // Rounds each lane to T (float or double). A product of two floats is exact in double, and a double square root
@@ -167,13 +163,102 @@ private:
         double keep;
     };
 
+    // Feed-forward inputs of one channel over a chunk, and the levels of those computed so far.
+    struct ForwardLevels
+    {
+        double input[kPadded];
+        double level[kPadded];
+        bool known[kPadded];
+    };
+
+    static void forwardInputs(const Chunk& c, const double* side, int32_t count, ForwardLevels& ahead)
+    {
+        for (int32_t j = 0; j < count; ++j)
+        {
+            ahead.input[j] = std::fabs(side[j]) * c.threshold[j] * c.scale[j];
+            ahead.known[j] = false;
+        }
+        ahead.input[count] = 0.0;  // the unused lane of a last, partly used batch
+    }
+
+    // A feed-forward step that needs its level is often followed by more: the envelope rises over a few samples
+    // towards a peak. Up to kGuesses of the next samples whose levels the envelope, decaying alone, would not
+    // cover are computed together with this one; when a rise makes one needless, only work is lost.
+    static constexpr int32_t kGuesses = 3;
+    static constexpr int32_t kGuessSpan = 8;
+
+    // Levels wanted at one sample, computed two at a time once all are named: the long chains of their maths
+    // then overlap instead of following each other.
+    class LevelBatch
+    {
+    public:
+        void add(double d, double a, double* level)
+        {
+            input_[size_] = d;
+            exponent_[size_] = a;
+            level_[size_] = level;
+            ++size_;
+        }
+
+        void compute()
+        {
+            for (int i = 0; i < size_; i += 2)
+            {
+                const int second = i + 1 < size_ ? i + 1 : i;
+                const Lanes q = dsp::detectorLevel(dsp::lanes(input_[i], input_[second]),
+                                                   dsp::lanes(exponent_[i], exponent_[second]));
+                *level_[i] = q.get(0);
+                *level_[second] = q.get(1);
+            }
+            size_ = 0;
+        }
+
+        static constexpr int kCapacity = 2 + 2 * (kGuesses + 1);
+
+    private:
+        double input_[kCapacity];
+        double exponent_[kCapacity];
+        double* level_[kCapacity];
+        int size_ = 0;
+    };
+
+    static void wantForward(LevelBatch& batch, const Chunk& c, int32_t j, int32_t count, double env,
+                            const dsp::DetectorShortcut& shortcut, const LoopCoefficients& k, ForwardLevels& ahead)
+    {
+        ahead.known[j] = true;
+        batch.add(ahead.input[j], c.exponent[j], &ahead.level[j]);
+        const double lowest = dsp::flush(env * k.decayBefore[kGuessSpan]);
+        const int32_t end = std::min(count, j + 1 + kGuessSpan);
+        int guesses = 0;
+        for (int32_t i = j + 1; i < end && guesses < kGuesses; ++i)
+        {
+            if (ahead.known[i] || shortcut.below(ahead.input[i], lowest, c.exponent[i]))
+                continue;
+            ahead.known[i] = true;
+            batch.add(ahead.input[i], c.exponent[i], &ahead.level[i]);
+            ++guesses;
+        }
+    }
+
+    // Whether the feedback step of a channel must compute its level. Its input is at most the feed-forward one
+    // (a gain is at most 1), so a feed-forward level known not to exceed the envelope rules out a rise too.
+    static bool feedbackNeedsLevel(double feedback, double env, const dsp::DetectorShortcut& shortcut, double a,
+                                   const ForwardLevels& ahead, int32_t j)
+    {
+        if (shortcut.below(feedback, env, a))
+            return false;
+        return !(ahead.known[j] && dsp::levelBound(ahead.input[j], ahead.level[j]) <= env);
+    }
+
     // Sample j the plain way for the channels marked, whose steps may raise their envelopes; an unmarked channel
     // takes its run's envelopes. det's envelopes are the ones before the sample; the marked ones are stepped.
-    // The feed-forward input does not depend on the envelope, so when the feedback step needs a level, both
-    // steps' levels are computed at once in two lanes: the second step then need not wait for a level of its own.
+    // The levels this sample may need are computed together: those of the feedback steps, and the feed-forward
+    // ones not yet known (with a few of the next samples') as soon as either step may rise, before it is known
+    // whether the second step needs its level.
     template <int M, bool Linked>
-    static void sampleAlone(Chunk& c, int32_t j, Detector& det, bool left, bool right, double betweenL,
-                            double betweenR)
+    static void sampleAlone(Chunk& c, int32_t j, int32_t count, Detector& det, bool left, bool right,
+                            double betweenL, double betweenR, ForwardLevels& aheadL, ForwardLevels& aheadR,
+                            const LoopCoefficients& k)
     {
         const double threshold = c.threshold[j];
         const double b = c.scale[j];
@@ -183,26 +268,41 @@ private:
         channelGains<M, Linked>(det.envL, det.envR, gL, gR);
         c.meterIn[j] = static_cast<MeterInput>(std::min(gL, gR));
 
-        const double forwardL = std::fabs(c.sL[j]) * threshold * b;
-        const double forwardR = std::fabs(c.sR[j]) * threshold * b;
+        const double forwardL = aheadL.input[j];
+        const double forwardR = aheadR.input[j];
         const double feedbackL = std::fabs(c.sL[j] * gL) * threshold * b;
         const double feedbackR = std::fabs(c.sR[j] * gR) * threshold * b;
-        const bool levelsL = left && !det.shortcutL.below(feedbackL, det.envL, a);
-        const bool levelsR = right && !det.shortcutR.below(feedbackR, det.envR, a);
-        dsp::Lanes qL(0.0);
-        dsp::Lanes qR(0.0);
+        LevelBatch batch;
+        if (left && !aheadL.known[j] && !det.shortcutL.below(forwardL, betweenL, a))
+            wantForward(batch, c, j, count, det.envL, det.shortcutL, k, aheadL);
+        if (right && !aheadR.known[j] && !det.shortcutR.below(forwardR, betweenR, a))
+            wantForward(batch, c, j, count, det.envR, det.shortcutR, k, aheadR);
+        batch.compute();
+        const bool levelsL = left && feedbackNeedsLevel(feedbackL, det.envL, det.shortcutL, a, aheadL, j);
+        const bool levelsR = right && feedbackNeedsLevel(feedbackR, det.envR, det.shortcutR, a, aheadR, j);
+        double levelL = 0.0;
+        double levelR = 0.0;
         if (levelsL)
-            qL = dsp::detectorLevel(dsp::lanes(feedbackL, forwardL), dsp::Lanes(a));
+            batch.add(feedbackL, a, &levelL);
         if (levelsR)
-            qR = dsp::detectorLevel(dsp::lanes(feedbackR, forwardR), dsp::Lanes(a));
+            batch.add(feedbackR, a, &levelR);
+        batch.compute();
 
         // Feedback pass on the gain-reduced side chain.
         if (left)
-            dsp::detectorStep(feedbackL, det.envL, det.shortcutL, a, det.attack, det.keep, levelsL, qL.get(0));
+        {
+            if (levelsL)
+                dsp::rise(feedbackL, levelL, det.envL, det.shortcutL, a, det.attack);
+            det.envL = dsp::flush(det.envL * det.keep);
+        }
         else
             det.envL = betweenL;
         if (right)
-            dsp::detectorStep(feedbackR, det.envR, det.shortcutR, a, det.attack, det.keep, levelsR, qR.get(0));
+        {
+            if (levelsR)
+                dsp::rise(feedbackR, levelR, det.envR, det.shortcutR, a, det.attack);
+            det.envR = dsp::flush(det.envR * det.keep);
+        }
         else
             det.envR = betweenR;
 
@@ -210,9 +310,11 @@ private:
 
         // Feed-forward pass on the plain side chain.
         if (left)
-            dsp::detectorStep(forwardL, det.envL, det.shortcutL, a, det.attack, det.keep, levelsL, qL.get(1));
+            dsp::detectorStep(forwardL, det.envL, det.shortcutL, a, det.attack, det.keep, aheadL.known[j],
+                              aheadL.level[j]);
         if (right)
-            dsp::detectorStep(forwardR, det.envR, det.shortcutR, a, det.attack, det.keep, levelsR, qR.get(1));
+            dsp::detectorStep(forwardR, det.envR, det.shortcutR, a, det.attack, det.keep, aheadR.known[j],
+                              aheadR.level[j]);
 
         if (M != kRight)
             c.shapedL[j] = static_cast<Reduced>(c.xL[j] * gL) * c.makeup[j];
@@ -223,6 +325,11 @@ private:
     template <int M, bool Linked>
     static void detect(Chunk& c, int32_t count, Detector& det, const LoopCoefficients& k)
     {
+        ForwardLevels aheadL;
+        ForwardLevels aheadR;
+        forwardInputs(c, c.sL, count, aheadL);
+        forwardInputs(c, c.sR, count, aheadR);
+
         dsp::ChannelRun runL;
         dsp::ChannelRun runR;
         // A run begun under another release time does not go on.
@@ -246,8 +353,6 @@ private:
             Lanes betweenR;
             runL.envelopes(j, k, envL, betweenL);
             runR.envelopes(j, k, envR, betweenR);
-            const Lanes threshold = load(c.threshold + j);
-            const Lanes b = load(c.scale + j);
             const Lanes a = load(c.exponent + j);
 
             Lanes gL;
@@ -256,8 +361,8 @@ private:
             xsimd::min(gL, gR).store_unaligned(c.meterIn + j);
             // Only the feed-forward steps need checking: a gain is at most 1, so the feedback step's input is at
             // most the feed-forward one's, and its envelope, before the decay between them, at least as high.
-            const LaneMask decayOnlyL = det.shortcutL.below(xsimd::abs(load(c.sL + j)) * threshold * b, betweenL, a);
-            const LaneMask decayOnlyR = det.shortcutR.below(xsimd::abs(load(c.sR + j)) * threshold * b, betweenR, a);
+            const LaneMask decayOnlyL = det.shortcutL.below(load(aheadL.input + j), betweenL, a);
+            const LaneMask decayOnlyR = det.shortcutR.below(load(aheadR.input + j), betweenR, a);
 
             channelGains<M, Linked>(betweenL, betweenR, gL, gR);
             const Lanes makeup = load(c.makeup + j);
@@ -283,7 +388,8 @@ private:
             const bool right = (raisingR >> first) & 1;
             det.envL = envL.get(first);
             det.envR = envR.get(first);
-            sampleAlone<M, Linked>(c, j + first, det, left, right, betweenL.get(first), betweenR.get(first));
+            sampleAlone<M, Linked>(c, j + first, count, det, left, right, betweenL.get(first),
+                                   betweenR.get(first), aheadL, aheadR, k);
             j += first + 1;
             if (left)
                 runL.begin(j, count, det.envL, det.keep, det.runL);

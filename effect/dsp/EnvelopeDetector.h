@@ -36,6 +36,12 @@ inline double detectorLevel(double d, double exponent)
 // h - 0.35 atan(h/0.35) loses a few ulps of (1 + k) at most, and this allows 2^9 ulps.
 constexpr double kLevelErrorPerInput = 0x1p-43;
 
+// The level computed for d, plus what its rounding may hide: a computed level of any smaller input lies below.
+inline double levelBound(double d, double q)
+{
+    return q + (1.0 + maxZero(d - 1.0)) * kLevelErrorPerInput;
+}
+
 struct DetectorShortcut
 {
     // Every input d <= safeInput gives a computed q <= safeLevel under this exponent.
@@ -69,7 +75,7 @@ struct DetectorShortcut
             safeInput = 1.0;
             safeLevel = 0.0;
         }
-        const double level = q + (1.0 + maxZero(d - 1.0)) * kLevelErrorPerInput;
+        const double level = levelBound(d, q);
         if (level <= env && (d > safeInput || safeLevel > env))
         {
             safeInput = d;
@@ -78,16 +84,19 @@ struct DetectorShortcut
     }
 };
 
+// The rise of a step whose level q = detectorLevel(d, a) is at hand.
+inline void rise(double d, double q, double& env, DetectorShortcut& shortcut, double a, double attack)
+{
+    shortcut.learn(d, q, env, a);
+    env = env + attack * maxZero(q - env);
+}
+
 // knownLevel, when known is set, is detectorLevel(d, a) computed ahead.
 inline void detectorStep(double d, double& env, DetectorShortcut& shortcut, double a, double attack, double keep,
                          bool known = false, double knownLevel = 0.0)
 {
     if (!shortcut.below(d, env, a))
-    {
-        const double q = known ? knownLevel : detectorLevel(d, a);
-        shortcut.learn(d, q, env, a);
-        env = env + attack * maxZero(q - env);
-    }
+        rise(d, known ? knownLevel : detectorLevel(d, a), env, shortcut, a, attack);
     env = flush(env * keep);
 }
 }  // namespace dsp
