@@ -526,13 +526,10 @@ private:
             detect<M, Linked>(*c, count, det, k);
 
             // Pass 3: saturation; no state.
-            for (int32_t j = 0; j < count; j += dsp::kLanes)
-            {
-                if (M != kRight)
-                    dsp::saturate(load(c->shapedL + j)).store_unaligned(c->shapedL + j);
-                if (M != kLeft)
-                    dsp::saturate(load(c->shapedR + j)).store_unaligned(c->shapedR + j);
-            }
+            if (M != kRight)
+                saturateRow(c->shapedL, count);
+            if (M != kLeft)
+                saturateRow(c->shapedR, count);
 
             // Pass 4 of this chunk together with pass 1 of the next.
             const int32_t nextStart = start + kChunk;
@@ -586,6 +583,39 @@ private:
         core.shortcutR_ = det.shortcutR;
         core.runL_ = det.runL;
         core.runR_ = det.runR;
+    }
+
+    // Saturation of a row in place. Neighbouring samples often differ in sign, and a batch holding both signs
+    // computes both curves; sorted by sign first, every batch computes one. Zeros stay as they are: S(+-0) = +-0.
+    static void saturateRow(double* row, int32_t count)
+    {
+        double positive[kPadded];
+        double negative[kPadded];
+        int32_t positiveAt[kPadded];
+        int32_t negativeAt[kPadded];
+        int32_t positives = 0;
+        int32_t negatives = 0;
+        // Without branches: the signs of audio samples are no pattern a predictor learns.
+        for (int32_t j = 0; j < count; ++j)
+        {
+            const double x = row[j];
+            positive[positives] = x;
+            positiveAt[positives] = j;
+            positives += x > 0.0;
+            negative[negatives] = x;
+            negativeAt[negatives] = j;
+            negatives += x < 0.0;
+        }
+        positive[positives] = 0.0;  // the unused lane of a last, partly used batch
+        negative[negatives] = 0.0;
+        for (int32_t i = 0; i < positives; i += dsp::kLanes)
+            (Lanes(10.0) * dsp::atan(load(positive + i) / Lanes(10.0))).store_unaligned(positive + i);
+        for (int32_t i = 0; i < negatives; i += dsp::kLanes)
+            (Lanes(10.0) * dsp::tanh(load(negative + i) / Lanes(10.0))).store_unaligned(negative + i);
+        for (int32_t i = 0; i < positives; ++i)
+            row[positiveAt[i]] = positive[i];
+        for (int32_t i = 0; i < negatives; ++i)
+            row[negativeAt[i]] = negative[i];
     }
 
     // A chunk of odd length leaves its last batch half used: the lane past the end is computed and thrown away,
