@@ -137,6 +137,13 @@ private:
 
     static Lanes load(const double* p) { return Lanes::load_unaligned(p); }
 
+    // The two lanes to two rows.
+    static void storeLanes(Lanes v, double* first, double* second)
+    {
+        _mm_store_sd(first, v);
+        _mm_storeh_pd(second, v);
+    }
+
     // ---- smoothing
 
     // One step of parameter smoothing towards its goal.
@@ -202,18 +209,32 @@ private:
 
         void compute()
         {
-            for (int i = 0; i < size_; i += 2)
+            if (size_ == 0)
+                return;
+            const int batches = (size_ + 1) / 2;
+            Lanes d[dsp::kMaxLevelBatches] = {};
+            Lanes a[dsp::kMaxLevelBatches] = {};
+            Lanes q[dsp::kMaxLevelBatches];
+            for (int b = 0; b < batches; ++b)
             {
-                const int second = i + 1 < size_ ? i + 1 : i;
-                const Lanes q = dsp::detectorLevel(dsp::lanes(input_[i], input_[second]),
-                                                   dsp::lanes(exponent_[i], exponent_[second]));
-                *level_[i] = q.get(0);
-                *level_[second] = q.get(1);
+                const int first = 2 * b;
+                const int second = first + 1 < size_ ? first + 1 : first;
+                d[b] = dsp::lanes(input_[first], input_[second]);
+                a[b] = dsp::lanes(exponent_[first], exponent_[second]);
+            }
+            dsp::detectorLevels(d, a, q, batches);
+            for (int b = 0; b < batches; ++b)
+            {
+                const int first = 2 * b;
+                const int second = first + 1 < size_ ? first + 1 : first;
+                *level_[first] = q[b].get(0);
+                *level_[second] = q[b].get(1);
             }
             size_ = 0;
         }
 
         static constexpr int kCapacity = 2 + 2 * (kGuesses + 1);
+        static_assert((kCapacity + 1) / 2 <= dsp::kMaxLevelBatches, "a batch of levels is computed at once");
 
     private:
         double input_[kCapacity];
@@ -424,10 +445,8 @@ private:
         double makeup = core.makeupSmoothed_;
         float ratio = core.ratioSmoothed_;
         double blend = core.blendSmoothed_;
-        float lpL = core.lpL_;
-        float lpR = core.lpR_;
-        double followL = core.outL_;
-        double followR = core.outR_;
+        Lanes lowPass = dsp::lanes(core.lpL_, core.lpR_);  // float values
+        Lanes follow = dsp::lanes(core.outL_, core.outR_);
         double meterValue = core.meter_.load();
         BiquadFilter meter = core.meterFilter_;
         RatioShape shape = core.shape_;
@@ -471,43 +490,25 @@ private:
             c.scale[j] = shape.scale();
             c.exponent[j] = shape.exponent();
 
-            const double xL = dsp::finiteOrZero(inL[i]);
-            const double xR = dsp::finiteOrZero(inR[i]);
-            lpL = static_cast<float>(dsp::flush(lpL + (xL - lpL) * cH));
-            lpR = static_cast<float>(dsp::flush(lpR + (xR - lpR) * cH));
-            c.xL[j] = xL;
-            c.xR[j] = xR;
-            c.sL[j] = highPass ? xL - lpL : xL;
-            c.sR[j] = highPass ? xR - lpR : xR;
+            // Both channels in the two lanes of one batch: one chain of the side-chain filter instead of two.
+            const Lanes x = dsp::finiteOrZero(dsp::lanes(static_cast<double>(inL[i]), static_cast<double>(inR[i])));
+            lowPass = roundTo<float>(dsp::flush(lowPass + (x - lowPass) * Lanes(cH)));
+            storeLanes(x, c.xL + j, c.xR + j);
+            storeLanes(highPass ? x - lowPass : x, c.sL + j, c.sR + j);
         };
 
-        // Pass 4 for one sample: meter, blend and followers. An unprocessed channel passes unchanged, but its
-        // follower still runs.
+        // Pass 4 for one sample: meter, blend and followers, both channels in the lanes of one batch. An
+        // unprocessed channel passes unchanged, but its follower still runs.
         auto outputStage = [&](Chunk& c, int32_t j) {
             meterValue = meter.tick(c.meterIn[j]);
-            const double bj = c.blend[j];
-            if (M != kRight)
-            {
-                const double oL = (1.0 - bj) * c.xL[j] + bj * c.shapedL[j];
-                followL = dsp::flush(followL + (oL - followL) * cO);
-                c.outL[j] = oL;
-                c.followL[j] = followL;
-            }
-            else
-            {
-                followL = dsp::flush(followL + (c.xL[j] - followL) * cO);
-            }
-            if (M != kLeft)
-            {
-                const double oR = (1.0 - bj) * c.xR[j] + bj * c.shapedR[j];
-                followR = dsp::flush(followR + (oR - followR) * cO);
-                c.outR[j] = oR;
-                c.followR[j] = followR;
-            }
-            else
-            {
-                followR = dsp::flush(followR + (c.xR[j] - followR) * cO);
-            }
+            const Lanes b(c.blend[j]);
+            const Lanes x = dsp::lanes(c.xL[j], c.xR[j]);
+            const Lanes blended = (Lanes(1.0) - b) * x + b * dsp::lanes(c.shapedL[j], c.shapedR[j]);
+            const Lanes target = M == kBoth ? blended : M == kLeft ? dsp::lanes(blended.get(0), c.xR[j])
+                                                                   : dsp::lanes(c.xL[j], blended.get(1));
+            follow = dsp::flush(follow + (target - follow) * Lanes(cO));
+            storeLanes(blended, c.outL + j, c.outR + j);
+            storeLanes(follow, c.followL + j, c.followR + j);
         };
 
         // Two chunks in flight: the side-chain filter of the next chunk is walked in the same loop as the meter
@@ -572,10 +573,10 @@ private:
         core.blendSmoothed_ = blend;
         core.envL_ = det.envL;
         core.envR_ = det.envR;
-        core.lpL_ = lpL;
-        core.lpR_ = lpR;
-        core.outL_ = followL;
-        core.outR_ = followR;
+        core.lpL_ = static_cast<float>(lowPass.get(0));
+        core.lpR_ = static_cast<float>(lowPass.get(1));
+        core.outL_ = follow.get(0);
+        core.outR_ = follow.get(1);
         core.meter_.store(meterValue);
         core.meterFilter_ = meter;
         core.shape_ = shape;

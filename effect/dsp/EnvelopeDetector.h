@@ -15,16 +15,34 @@
 
 namespace dsp
 {
+constexpr int kMaxLevelBatches = 8;
+
+// The levels q for n batches of detector inputs d under the ratio exponents, lane by lane. One level is a long
+// chain of dependent maths, longer than a processor looks ahead, so the batches go through it stage by stage:
+// their independent chains then run side by side.
+inline void detectorLevels(const Lanes* d, const Lanes* exponent, Lanes* q, int n)
+{
+    Lanes x[kMaxLevelBatches];
+    for (int i = 0; i < n; ++i)
+        x[i] = maxZero(d[i] - Lanes(1.0));  // k
+    // Inputs up to 1 give 1; the excess is softened.
+    for (int i = 0; i < n; ++i)
+        x[i] = Lanes(1.0) + x[i] - Lanes(10.0) * dsp::atan(x[i] / Lanes(10.0));  // u
+    // u^exponent; with u >= 1 the power needs none of pow's handling of signs and zeros (the bits are pow's).
+    for (int i = 0; i < n; ++i)
+        x[i] = exponent[i] * dsp::log(x[i]);
+    for (int i = 0; i < n; ++i)
+        x[i] = maxZero(dsp::exp(x[i]) - Lanes(1.0));  // h
+    for (int i = 0; i < n; ++i)
+        q[i] = x[i] - Lanes(0.35) * dsp::atan(x[i] / Lanes(0.35));
+}
+
 // The level q for detector input d under the ratio exponent, lane by lane.
 inline Lanes detectorLevel(Lanes d, Lanes exponent)
 {
-    const Lanes k = maxZero(d - Lanes(1.0));
-    // Inputs up to 1 give 1; the excess is softened.
-    const Lanes u = Lanes(1.0) + k - Lanes(10.0) * dsp::atan(k / Lanes(10.0));
-    // u^exponent; with u >= 1 the power needs none of pow's handling of signs and zeros (the bits are pow's).
-    const Lanes p = dsp::exp(exponent * dsp::log(u));
-    const Lanes h = maxZero(p - Lanes(1.0));
-    return h - Lanes(0.35) * dsp::atan(h / Lanes(0.35));
+    Lanes q;
+    detectorLevels(&d, &exponent, &q, 1);
+    return q;
 }
 
 inline double detectorLevel(double d, double exponent)
