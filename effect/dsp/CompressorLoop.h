@@ -5,13 +5,14 @@
 // locals for the block and written back once, so output stores cannot alias it and force reloads.
 //
 // The block is cut into chunks, each run in passes so that only true recursions walk from one sample to the next:
-//   1. parameter smoothing, inputs and the side-chain filter (sequential);
+//   1. parameter smoothing, inputs and the side-chain filter (sequential; both channels in the lanes of a batch);
 //   2. gains, meter input and both detector passes: in lanes while every detector step only decays the envelopes
 //      (each envelope then follows from the first one of its run, see DecayRun.h), one sample at a time where a
-//      step has to compute its level, after which that channel's envelope begins a new run;
-//   3. saturation, in lanes;
-//   4. the meter filter, blend and output-stage followers (sequential, together with pass 1 of the next chunk, so
-//      that the recursions overlap);
+//      step has to compute its level, after which that channel's envelope begins a new run; the levels such a
+//      sample wants, and those of the next samples likely to want one, are computed together;
+//   3. saturation, in lanes, the samples sorted by sign so that each batch computes one curve;
+//   4. the meter filter, blend and output-stage followers (sequential, both channels in the lanes of a batch,
+//      together with pass 1 of the next chunk, so that the recursions overlap);
 //   5. the output factor and the outputs, in lanes.
 // A run's envelopes come from one product each instead of a product per step, so they may differ from stepwise
 // decay in the last bits; the recursion damps such differences rather than building them up. Lanes compute each
