@@ -67,4 +67,4 @@ done
 cmake -S . -B build/linux-x86 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/linux-x86.cmake -DCMAKE_BUILD_TYPE=Release \
   -DQOR_RTAS_ONLY=ON -DQOR_BUILD_BENCHMARKS=OFF
 cmake --build build/linux-x86 -j "$jobs"
-echo "Built: dist/linux-x64/Qor Kalvenor.so, dist/win-x64/Qor Kalvenor.dll, dist/win-x86/Qor Kalvenor.dll, dist/win-x64/Qor Kalvenor.aaxplugin/"
+echo "Built: dist/linux-x64/Qor Kalvenor.so, dist/win-x64/Qor Kalvenor.dll, dist/win-x86/Qor Kalvenor.dll, dist/win-x64/Qor Kalvenor.aaxplugin/, dist/win-x86/Wrapper.dpm and Wrapper.dpm.rsr"

@@ -5,13 +5,14 @@
 // locals for the block and written back once, so output stores cannot alias it and force reloads.
 //
 // The block is cut into chunks, each run in passes so that only true recursions walk from one sample to the next:
-//   1. parameter smoothing, inputs and the side-chain filter (sequential);
+//   1. parameter smoothing, inputs and the side-chain filter (sequential; both channels in the lanes of a batch);
 //   2. gains, meter input and both detector passes: in lanes while every detector step only decays the envelopes
 //      (each envelope then follows from the first one of its run, see DecayRun.h), one sample at a time where a
-//      step has to compute its level, after which that channel's envelope begins a new run;
-//   3. saturation, in lanes;
-//   4. the meter filter, blend and output-stage followers (sequential, together with pass 1 of the next chunk, so
-//      that the recursions overlap);
+//      step has to compute its level, after which that channel's envelope begins a new run; the levels such a
+//      sample wants, and those of the next samples likely to want one, are computed together;
+//   3. saturation, in lanes, the samples sorted by sign so that each batch computes one curve;
+//   4. the meter filter, blend and output-stage followers (sequential, both channels in the lanes of a batch,
+//      together with pass 1 of the next chunk, so that the recursions overlap);
 //   5. the output factor and the outputs, in lanes.
 // A run's envelopes come from one product each instead of a product per step, so they may differ from stepwise
 // decay in the last bits; the recursion damps such differences rather than building them up. Lanes compute each
@@ -94,22 +95,18 @@ private:
         double followR[kPadded];
     };
 
-    // ---- gains, one sample or a batch; the batch form rounds each lane exactly as the single form
-
-    static Gain gainOf(double env) { return static_cast<Gain>(0.03 / (env * env + 0.03)); }
+    // ---- gains, one sample or a batch. The single form is the batch form's first lane: both then round alike,
+    // and the float roundings are the explicit conversions of the batch form, which GCC 12's vectoriser cannot
+    // drop (it has been seen to reuse the unrounded double quotient of two scalar gains it had paired).
 
     template <int M, bool Linked>
     static void channelGains(double envL, double envR, Gain& gL, Gain& gR)
     {
-        if (Linked)
-        {
-            gL = gR = std::sqrt(gainOf(envL) * gainOf(envR));
-        }
-        else
-        {
-            gL = M == kRight ? Gain(1) : gainOf(envL);
-            gR = M == kLeft ? Gain(1) : gainOf(envR);
-        }
+        Lanes left;
+        Lanes right;
+        channelGains<M, Linked>(Lanes(envL), Lanes(envR), left, right);
+        gL = static_cast<Gain>(left.get(0));
+        gR = static_cast<Gain>(right.get(0));
     }
 
     // Rounds each lane to T (float or double). A product of two floats is exact in double, and a double square root
@@ -141,6 +138,13 @@ private:
 
     static Lanes load(const double* p) { return Lanes::load_unaligned(p); }
 
+    // The two lanes to two rows.
+    static void storeLanes(Lanes v, double* first, double* second)
+    {
+        _mm_store_sd(first, v);
+        _mm_storeh_pd(second, v);
+    }
+
     // ---- smoothing
 
     // One step of parameter smoothing towards its goal.
@@ -167,13 +171,116 @@ private:
         double keep;
     };
 
+    // Feed-forward inputs of one channel over a chunk, and the levels of those computed so far.
+    struct ForwardLevels
+    {
+        double input[kPadded];
+        double level[kPadded];
+        bool known[kPadded];
+    };
+
+    static void forwardInputs(const Chunk& c, const double* side, int32_t count, ForwardLevels& ahead)
+    {
+        for (int32_t j = 0; j < count; ++j)
+        {
+            ahead.input[j] = std::fabs(side[j]) * c.threshold[j] * c.scale[j];
+            ahead.known[j] = false;
+        }
+        ahead.input[count] = 0.0;  // the unused lane of a last, partly used batch
+    }
+
+    // A feed-forward step that needs its level is often followed by more: the envelope rises over a few samples
+    // towards a peak. Up to kGuesses of the next samples whose levels the envelope, decaying alone, would not
+    // cover are computed together with this one; when a rise makes one needless, only work is lost.
+    static constexpr int32_t kGuesses = 3;
+    static constexpr int32_t kGuessSpan = 8;
+
+    // Levels wanted at one sample, computed two at a time once all are named: the long chains of their maths
+    // then overlap instead of following each other.
+    class LevelBatch
+    {
+    public:
+        void add(double d, double a, double* level)
+        {
+            input_[size_] = d;
+            exponent_[size_] = a;
+            level_[size_] = level;
+            ++size_;
+        }
+
+        void compute()
+        {
+            if (size_ == 0)
+                return;
+            const int batches = (size_ + 1) / 2;
+            Lanes d[dsp::kMaxLevelBatches] = {};
+            Lanes a[dsp::kMaxLevelBatches] = {};
+            Lanes q[dsp::kMaxLevelBatches];
+            for (int b = 0; b < batches; ++b)
+            {
+                const int first = 2 * b;
+                const int second = first + 1 < size_ ? first + 1 : first;
+                d[b] = dsp::lanes(input_[first], input_[second]);
+                a[b] = dsp::lanes(exponent_[first], exponent_[second]);
+            }
+            dsp::detectorLevels(d, a, q, batches);
+            for (int b = 0; b < batches; ++b)
+            {
+                const int first = 2 * b;
+                const int second = first + 1 < size_ ? first + 1 : first;
+                *level_[first] = q[b].get(0);
+                *level_[second] = q[b].get(1);
+            }
+            size_ = 0;
+        }
+
+        static constexpr int kCapacity = 2 + 2 * (kGuesses + 1);
+        static_assert((kCapacity + 1) / 2 <= dsp::kMaxLevelBatches, "a batch of levels is computed at once");
+
+    private:
+        double input_[kCapacity];
+        double exponent_[kCapacity];
+        double* level_[kCapacity];
+        int size_ = 0;
+    };
+
+    static void wantForward(LevelBatch& batch, const Chunk& c, int32_t j, int32_t count, double env,
+                            const dsp::DetectorShortcut& shortcut, const LoopCoefficients& k, ForwardLevels& ahead)
+    {
+        ahead.known[j] = true;
+        batch.add(ahead.input[j], c.exponent[j], &ahead.level[j]);
+        const double lowest = dsp::flush(env * k.decayBefore[kGuessSpan]);
+        const int32_t end = std::min(count, j + 1 + kGuessSpan);
+        int guesses = 0;
+        for (int32_t i = j + 1; i < end && guesses < kGuesses; ++i)
+        {
+            if (ahead.known[i] || shortcut.below(ahead.input[i], lowest, c.exponent[i]))
+                continue;
+            ahead.known[i] = true;
+            batch.add(ahead.input[i], c.exponent[i], &ahead.level[i]);
+            ++guesses;
+        }
+    }
+
+    // Whether the feedback step of a channel must compute its level. Its input is at most the feed-forward one
+    // (a gain is at most 1), so a feed-forward level known not to exceed the envelope rules out a rise too.
+    static bool feedbackNeedsLevel(double feedback, double env, const dsp::DetectorShortcut& shortcut, double a,
+                                   const ForwardLevels& ahead, int32_t j)
+    {
+        if (shortcut.below(feedback, env, a))
+            return false;
+        return !(ahead.known[j] && dsp::levelBound(ahead.input[j], ahead.level[j]) <= env);
+    }
+
     // Sample j the plain way for the channels marked, whose steps may raise their envelopes; an unmarked channel
     // takes its run's envelopes. det's envelopes are the ones before the sample; the marked ones are stepped.
-    // The feed-forward input does not depend on the envelope, so when the feedback step needs a level, both
-    // steps' levels are computed at once in two lanes: the second step then need not wait for a level of its own.
+    // The levels this sample may need are computed together: those of the feedback steps, and the feed-forward
+    // ones not yet known (with a few of the next samples') as soon as either step may rise, before it is known
+    // whether the second step needs its level.
     template <int M, bool Linked>
-    static void sampleAlone(Chunk& c, int32_t j, Detector& det, bool left, bool right, double betweenL,
-                            double betweenR)
+    static void sampleAlone(Chunk& c, int32_t j, int32_t count, Detector& det, bool left, bool right,
+                            double betweenL, double betweenR, ForwardLevels& aheadL, ForwardLevels& aheadR,
+                            const LoopCoefficients& k)
     {
         const double threshold = c.threshold[j];
         const double b = c.scale[j];
@@ -183,26 +290,41 @@ private:
         channelGains<M, Linked>(det.envL, det.envR, gL, gR);
         c.meterIn[j] = static_cast<MeterInput>(std::min(gL, gR));
 
-        const double forwardL = std::fabs(c.sL[j]) * threshold * b;
-        const double forwardR = std::fabs(c.sR[j]) * threshold * b;
+        const double forwardL = aheadL.input[j];
+        const double forwardR = aheadR.input[j];
         const double feedbackL = std::fabs(c.sL[j] * gL) * threshold * b;
         const double feedbackR = std::fabs(c.sR[j] * gR) * threshold * b;
-        const bool levelsL = left && !det.shortcutL.below(feedbackL, det.envL, a);
-        const bool levelsR = right && !det.shortcutR.below(feedbackR, det.envR, a);
-        dsp::Lanes qL(0.0);
-        dsp::Lanes qR(0.0);
+        LevelBatch batch;
+        if (left && !aheadL.known[j] && !det.shortcutL.below(forwardL, betweenL, a))
+            wantForward(batch, c, j, count, det.envL, det.shortcutL, k, aheadL);
+        if (right && !aheadR.known[j] && !det.shortcutR.below(forwardR, betweenR, a))
+            wantForward(batch, c, j, count, det.envR, det.shortcutR, k, aheadR);
+        batch.compute();
+        const bool levelsL = left && feedbackNeedsLevel(feedbackL, det.envL, det.shortcutL, a, aheadL, j);
+        const bool levelsR = right && feedbackNeedsLevel(feedbackR, det.envR, det.shortcutR, a, aheadR, j);
+        double levelL = 0.0;
+        double levelR = 0.0;
         if (levelsL)
-            qL = dsp::detectorLevel(dsp::lanes(feedbackL, forwardL), dsp::Lanes(a));
+            batch.add(feedbackL, a, &levelL);
         if (levelsR)
-            qR = dsp::detectorLevel(dsp::lanes(feedbackR, forwardR), dsp::Lanes(a));
+            batch.add(feedbackR, a, &levelR);
+        batch.compute();
 
         // Feedback pass on the gain-reduced side chain.
         if (left)
-            dsp::detectorStep(feedbackL, det.envL, det.shortcutL, a, det.attack, det.keep, levelsL, qL.get(0));
+        {
+            if (levelsL)
+                dsp::rise(feedbackL, levelL, det.envL, det.shortcutL, a, det.attack);
+            det.envL = dsp::flush(det.envL * det.keep);
+        }
         else
             det.envL = betweenL;
         if (right)
-            dsp::detectorStep(feedbackR, det.envR, det.shortcutR, a, det.attack, det.keep, levelsR, qR.get(0));
+        {
+            if (levelsR)
+                dsp::rise(feedbackR, levelR, det.envR, det.shortcutR, a, det.attack);
+            det.envR = dsp::flush(det.envR * det.keep);
+        }
         else
             det.envR = betweenR;
 
@@ -210,9 +332,11 @@ private:
 
         // Feed-forward pass on the plain side chain.
         if (left)
-            dsp::detectorStep(forwardL, det.envL, det.shortcutL, a, det.attack, det.keep, levelsL, qL.get(1));
+            dsp::detectorStep(forwardL, det.envL, det.shortcutL, a, det.attack, det.keep, aheadL.known[j],
+                              aheadL.level[j]);
         if (right)
-            dsp::detectorStep(forwardR, det.envR, det.shortcutR, a, det.attack, det.keep, levelsR, qR.get(1));
+            dsp::detectorStep(forwardR, det.envR, det.shortcutR, a, det.attack, det.keep, aheadR.known[j],
+                              aheadR.level[j]);
 
         if (M != kRight)
             c.shapedL[j] = static_cast<Reduced>(c.xL[j] * gL) * c.makeup[j];
@@ -223,6 +347,11 @@ private:
     template <int M, bool Linked>
     static void detect(Chunk& c, int32_t count, Detector& det, const LoopCoefficients& k)
     {
+        ForwardLevels aheadL;
+        ForwardLevels aheadR;
+        forwardInputs(c, c.sL, count, aheadL);
+        forwardInputs(c, c.sR, count, aheadR);
+
         dsp::ChannelRun runL;
         dsp::ChannelRun runR;
         // A run begun under another release time does not go on.
@@ -246,8 +375,6 @@ private:
             Lanes betweenR;
             runL.envelopes(j, k, envL, betweenL);
             runR.envelopes(j, k, envR, betweenR);
-            const Lanes threshold = load(c.threshold + j);
-            const Lanes b = load(c.scale + j);
             const Lanes a = load(c.exponent + j);
 
             Lanes gL;
@@ -256,8 +383,8 @@ private:
             xsimd::min(gL, gR).store_unaligned(c.meterIn + j);
             // Only the feed-forward steps need checking: a gain is at most 1, so the feedback step's input is at
             // most the feed-forward one's, and its envelope, before the decay between them, at least as high.
-            const LaneMask decayOnlyL = det.shortcutL.below(xsimd::abs(load(c.sL + j)) * threshold * b, betweenL, a);
-            const LaneMask decayOnlyR = det.shortcutR.below(xsimd::abs(load(c.sR + j)) * threshold * b, betweenR, a);
+            const LaneMask decayOnlyL = det.shortcutL.below(load(aheadL.input + j), betweenL, a);
+            const LaneMask decayOnlyR = det.shortcutR.below(load(aheadR.input + j), betweenR, a);
 
             channelGains<M, Linked>(betweenL, betweenR, gL, gR);
             const Lanes makeup = load(c.makeup + j);
@@ -283,7 +410,8 @@ private:
             const bool right = (raisingR >> first) & 1;
             det.envL = envL.get(first);
             det.envR = envR.get(first);
-            sampleAlone<M, Linked>(c, j + first, det, left, right, betweenL.get(first), betweenR.get(first));
+            sampleAlone<M, Linked>(c, j + first, count, det, left, right, betweenL.get(first),
+                                   betweenR.get(first), aheadL, aheadR, k);
             j += first + 1;
             if (left)
                 runL.begin(j, count, det.envL, det.keep, det.runL);
@@ -318,10 +446,8 @@ private:
         double makeup = core.makeupSmoothed_;
         float ratio = core.ratioSmoothed_;
         double blend = core.blendSmoothed_;
-        float lpL = core.lpL_;
-        float lpR = core.lpR_;
-        double followL = core.outL_;
-        double followR = core.outR_;
+        Lanes lowPass = dsp::lanes(core.lpL_, core.lpR_);  // float values
+        Lanes follow = dsp::lanes(core.outL_, core.outR_);
         double meterValue = core.meter_.load();
         BiquadFilter meter = core.meterFilter_;
         RatioShape shape = core.shape_;
@@ -365,43 +491,25 @@ private:
             c.scale[j] = shape.scale();
             c.exponent[j] = shape.exponent();
 
-            const double xL = dsp::finiteOrZero(inL[i]);
-            const double xR = dsp::finiteOrZero(inR[i]);
-            lpL = static_cast<float>(dsp::flush(lpL + (xL - lpL) * cH));
-            lpR = static_cast<float>(dsp::flush(lpR + (xR - lpR) * cH));
-            c.xL[j] = xL;
-            c.xR[j] = xR;
-            c.sL[j] = highPass ? xL - lpL : xL;
-            c.sR[j] = highPass ? xR - lpR : xR;
+            // Both channels in the two lanes of one batch: one chain of the side-chain filter instead of two.
+            const Lanes x = dsp::finiteOrZero(dsp::lanes(static_cast<double>(inL[i]), static_cast<double>(inR[i])));
+            lowPass = roundTo<float>(dsp::flush(lowPass + (x - lowPass) * Lanes(cH)));
+            storeLanes(x, c.xL + j, c.xR + j);
+            storeLanes(highPass ? x - lowPass : x, c.sL + j, c.sR + j);
         };
 
-        // Pass 4 for one sample: meter, blend and followers. An unprocessed channel passes unchanged, but its
-        // follower still runs.
+        // Pass 4 for one sample: meter, blend and followers, both channels in the lanes of one batch. An
+        // unprocessed channel passes unchanged, but its follower still runs.
         auto outputStage = [&](Chunk& c, int32_t j) {
             meterValue = meter.tick(c.meterIn[j]);
-            const double bj = c.blend[j];
-            if (M != kRight)
-            {
-                const double oL = (1.0 - bj) * c.xL[j] + bj * c.shapedL[j];
-                followL = dsp::flush(followL + (oL - followL) * cO);
-                c.outL[j] = oL;
-                c.followL[j] = followL;
-            }
-            else
-            {
-                followL = dsp::flush(followL + (c.xL[j] - followL) * cO);
-            }
-            if (M != kLeft)
-            {
-                const double oR = (1.0 - bj) * c.xR[j] + bj * c.shapedR[j];
-                followR = dsp::flush(followR + (oR - followR) * cO);
-                c.outR[j] = oR;
-                c.followR[j] = followR;
-            }
-            else
-            {
-                followR = dsp::flush(followR + (c.xR[j] - followR) * cO);
-            }
+            const Lanes b(c.blend[j]);
+            const Lanes x = dsp::lanes(c.xL[j], c.xR[j]);
+            const Lanes blended = (Lanes(1.0) - b) * x + b * dsp::lanes(c.shapedL[j], c.shapedR[j]);
+            const Lanes target = M == kBoth ? blended : M == kLeft ? dsp::lanes(blended.get(0), c.xR[j])
+                                                                   : dsp::lanes(c.xL[j], blended.get(1));
+            follow = dsp::flush(follow + (target - follow) * Lanes(cO));
+            storeLanes(blended, c.outL + j, c.outR + j);
+            storeLanes(follow, c.followL + j, c.followR + j);
         };
 
         // Two chunks in flight: the side-chain filter of the next chunk is walked in the same loop as the meter
@@ -420,13 +528,10 @@ private:
             detect<M, Linked>(*c, count, det, k);
 
             // Pass 3: saturation; no state.
-            for (int32_t j = 0; j < count; j += dsp::kLanes)
-            {
-                if (M != kRight)
-                    dsp::saturate(load(c->shapedL + j)).store_unaligned(c->shapedL + j);
-                if (M != kLeft)
-                    dsp::saturate(load(c->shapedR + j)).store_unaligned(c->shapedR + j);
-            }
+            if (M != kRight)
+                saturateRow(c->shapedL, count);
+            if (M != kLeft)
+                saturateRow(c->shapedR, count);
 
             // Pass 4 of this chunk together with pass 1 of the next.
             const int32_t nextStart = start + kChunk;
@@ -469,10 +574,10 @@ private:
         core.blendSmoothed_ = blend;
         core.envL_ = det.envL;
         core.envR_ = det.envR;
-        core.lpL_ = lpL;
-        core.lpR_ = lpR;
-        core.outL_ = followL;
-        core.outR_ = followR;
+        core.lpL_ = static_cast<float>(lowPass.get(0));
+        core.lpR_ = static_cast<float>(lowPass.get(1));
+        core.outL_ = follow.get(0);
+        core.outR_ = follow.get(1);
         core.meter_.store(meterValue);
         core.meterFilter_ = meter;
         core.shape_ = shape;
@@ -480,6 +585,39 @@ private:
         core.shortcutR_ = det.shortcutR;
         core.runL_ = det.runL;
         core.runR_ = det.runR;
+    }
+
+    // Saturation of a row in place. Neighbouring samples often differ in sign, and a batch holding both signs
+    // computes both curves; sorted by sign first, every batch computes one. Zeros stay as they are: S(+-0) = +-0.
+    static void saturateRow(double* row, int32_t count)
+    {
+        double positive[kPadded];
+        double negative[kPadded];
+        int32_t positiveAt[kPadded];
+        int32_t negativeAt[kPadded];
+        int32_t positives = 0;
+        int32_t negatives = 0;
+        // Without branches: the signs of audio samples are no pattern a predictor learns.
+        for (int32_t j = 0; j < count; ++j)
+        {
+            const double x = row[j];
+            positive[positives] = x;
+            positiveAt[positives] = j;
+            positives += x > 0.0;
+            negative[negatives] = x;
+            negativeAt[negatives] = j;
+            negatives += x < 0.0;
+        }
+        positive[positives] = 0.0;  // the unused lane of a last, partly used batch
+        negative[negatives] = 0.0;
+        for (int32_t i = 0; i < positives; i += dsp::kLanes)
+            (Lanes(10.0) * dsp::atan(load(positive + i) / Lanes(10.0))).store_unaligned(positive + i);
+        for (int32_t i = 0; i < negatives; i += dsp::kLanes)
+            (Lanes(10.0) * dsp::tanh(load(negative + i) / Lanes(10.0))).store_unaligned(negative + i);
+        for (int32_t i = 0; i < positives; ++i)
+            row[positiveAt[i]] = positive[i];
+        for (int32_t i = 0; i < negatives; ++i)
+            row[negativeAt[i]] = negative[i];
     }
 
     // A chunk of odd length leaves its last batch half used: the lane past the end is computed and thrown away,

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cmath>
+#include <limits>
 
 #include "effect/dsp/PortableMath.h"
 
@@ -34,5 +35,10 @@ template <typename Sample>
 inline double finiteOrZero(Sample x)
 {
     return std::isfinite(x) ? static_cast<double>(x) : 0.0;
+}
+
+inline Lanes finiteOrZero(Lanes x)
+{
+    return xsimd::select(xsimd::abs(x) <= Lanes(std::numeric_limits<double>::max()), x, Lanes(0.0));
 }
 }  // namespace dsp

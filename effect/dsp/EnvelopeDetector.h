@@ -15,16 +15,34 @@
 
 namespace dsp
 {
+constexpr int kMaxLevelBatches = 8;
+
+// The levels q for n batches of detector inputs d under the ratio exponents, lane by lane. One level is a long
+// chain of dependent maths, longer than a processor looks ahead, so the batches go through it stage by stage:
+// their independent chains then run side by side.
+inline void detectorLevels(const Lanes* d, const Lanes* exponent, Lanes* q, int n)
+{
+    Lanes x[kMaxLevelBatches];
+    for (int i = 0; i < n; ++i)
+        x[i] = maxZero(d[i] - Lanes(1.0));  // k
+    // Inputs up to 1 give 1; the excess is softened.
+    for (int i = 0; i < n; ++i)
+        x[i] = Lanes(1.0) + x[i] - Lanes(10.0) * dsp::atan(x[i] / Lanes(10.0));  // u
+    // u^exponent; with u >= 1 the power needs none of pow's handling of signs and zeros (the bits are pow's).
+    for (int i = 0; i < n; ++i)
+        x[i] = exponent[i] * dsp::log(x[i]);
+    for (int i = 0; i < n; ++i)
+        x[i] = maxZero(dsp::exp(x[i]) - Lanes(1.0));  // h
+    for (int i = 0; i < n; ++i)
+        q[i] = x[i] - Lanes(0.35) * dsp::atan(x[i] / Lanes(0.35));
+}
+
 // The level q for detector input d under the ratio exponent, lane by lane.
 inline Lanes detectorLevel(Lanes d, Lanes exponent)
 {
-    const Lanes k = maxZero(d - Lanes(1.0));
-    // Inputs up to 1 give 1; the excess is softened.
-    const Lanes u = Lanes(1.0) + k - Lanes(10.0) * dsp::atan(k / Lanes(10.0));
-    // u^exponent; with u >= 1 the power needs none of pow's handling of signs and zeros (the bits are pow's).
-    const Lanes p = dsp::exp(exponent * dsp::log(u));
-    const Lanes h = maxZero(p - Lanes(1.0));
-    return h - Lanes(0.35) * dsp::atan(h / Lanes(0.35));
+    Lanes q;
+    detectorLevels(&d, &exponent, &q, 1);
+    return q;
 }
 
 inline double detectorLevel(double d, double exponent)
@@ -35,6 +53,12 @@ inline double detectorLevel(double d, double exponent)
 // Twice a generous bound on |computed q - exact q| per unit of (1 + k): the chain 1 + k - 10 atan(k/10), pow and
 // h - 0.35 atan(h/0.35) loses a few ulps of (1 + k) at most, and this allows 2^9 ulps.
 constexpr double kLevelErrorPerInput = 0x1p-43;
+
+// The level computed for d, plus what its rounding may hide: a computed level of any smaller input lies below.
+inline double levelBound(double d, double q)
+{
+    return q + (1.0 + maxZero(d - 1.0)) * kLevelErrorPerInput;
+}
 
 struct DetectorShortcut
 {
@@ -69,7 +93,7 @@ struct DetectorShortcut
             safeInput = 1.0;
             safeLevel = 0.0;
         }
-        const double level = q + (1.0 + maxZero(d - 1.0)) * kLevelErrorPerInput;
+        const double level = levelBound(d, q);
         if (level <= env && (d > safeInput || safeLevel > env))
         {
             safeInput = d;
@@ -78,16 +102,19 @@ struct DetectorShortcut
     }
 };
 
+// The rise of a step whose level q = detectorLevel(d, a) is at hand.
+inline void rise(double d, double q, double& env, DetectorShortcut& shortcut, double a, double attack)
+{
+    shortcut.learn(d, q, env, a);
+    env = env + attack * maxZero(q - env);
+}
+
 // knownLevel, when known is set, is detectorLevel(d, a) computed ahead.
 inline void detectorStep(double d, double& env, DetectorShortcut& shortcut, double a, double attack, double keep,
                          bool known = false, double knownLevel = 0.0)
 {
     if (!shortcut.below(d, env, a))
-    {
-        const double q = known ? knownLevel : detectorLevel(d, a);
-        shortcut.learn(d, q, env, a);
-        env = env + attack * maxZero(q - env);
-    }
+        rise(d, known ? knownLevel : detectorLevel(d, a), env, shortcut, a, attack);
     env = flush(env * keep);
 }
 }  // namespace dsp

@@ -1,6 +1,7 @@
 #include "rtas/framework/CProcessGroup.h"
 
 #include "rtas/framework/CDAEError.h"
+#include "rtas/framework/CDSPProcess.h"
 #include "rtas/framework/HostLockService.h"
 #include "rtas/framework/ModuleState.h"
 #include "rtas/framework/PascalStrings.h"
@@ -245,7 +246,11 @@ int32_t CProcessGroup::Routine36(int32_t* kind, int32_t* word, uint32_t typeNumb
     if (word != nullptr && *word == kInterfaceAnswerMagic) {
         if (process == nullptr)
             return type == nullptr ? rtas::kNoSuchType : rtas::kNoSuchInstance;
-        *word = int32_t(intptr_t(static_cast<DOA::INondelegatingUnknown*>(process)));
+        // The instance's engine face when it has one (the host holds the instance through it), else its unknown.
+        if (auto* engineFace = dynamic_cast<CDSPProcess*>(process))
+            *word = int32_t(intptr_t(static_cast<IProcess2*>(engineFace)));
+        else
+            *word = int32_t(intptr_t(static_cast<DOA::INondelegatingUnknown*>(process)));
         return 0;
     }
     rtas::ClearAnswers(kind, word);

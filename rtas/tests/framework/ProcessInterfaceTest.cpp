@@ -75,6 +75,12 @@ TEST_F(ProcessInterface, TheHostReachesTheInstanceThroughIProcess2)
     EXPECT_EQ(host->AnswerOneA(), 1);
     host->Release();
 
+    // Routine 36 with the host's mark answers the same face.
+    int32_t kind = 0;
+    int32_t word = 0x47892354;
+    EXPECT_EQ(Routine<36>()(&kind, &word, kKvms, index), 0);
+    EXPECT_EQ(word, int32_t(intptr_t(host)));
+
     // Taking the instance off its DSP happens with the rest of its teardown.
     EXPECT_EQ(Routine<20>()(kKvms, index), 0);
 }
