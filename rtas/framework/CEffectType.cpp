@@ -5,6 +5,7 @@
 #include "rtas/framework/PascalStrings.h"
 #include "rtas/framework/ResultCodes.h"
 #include "rtas/framework/StemFormats.h"
+#include "rtas/framework/dsp/DsiQueries.h"
 #include "rtas/framework/host/ToolboxServices.h"
 
 #include <cstring>
@@ -88,15 +89,34 @@ int32_t CEffectType::GetGestalt(int32_t code, int32_t* answer)
     if (code == 21) {
         *answer = fTypeSetting;
     } else if (code == 32) {
-        // Without DSP cards the card-family settings do not apply: a typed plug-in answers its default setting.
+        // A typed plug-in answers its default setting; an untyped one the setting of the card family present.
         if (GetKind() != 0)
             *answer = fSettingDefault;
+        else
+            AnswerCardFamilySetting(answer);
     } else if (fGestalts.count(code) != 0) {
         *answer = code == 5 ? fInputChannels + 1 : 1;
     } else {
         *answer = 0;
     }
     return 0;
+}
+
+void CEffectType::AnswerCardFamilySetting(int32_t* answer) const
+{
+    try {
+        if (rtas::dsp::HasCardOfType(29) && rtas::dsp::Has321DSP()) {
+            *answer = GetGestaltSetting(29);
+            if (*answer == 1)
+                *answer = GetGestaltSetting(26);
+        } else if (rtas::dsp::HasCardOfType(26)) {
+            *answer = GetGestaltSetting(26);
+        } else if (rtas::dsp::HasCardOfType(21)) {
+            *answer = GetGestaltSetting(21);
+        }
+    } catch (...) {
+        // A DSP driver that does not start leaves the answer as it was: the gestalt itself never fails.
+    }
 }
 
 int32_t CEffectType::GetStemFormats(int32_t* stems)

@@ -51,6 +51,10 @@ protected:
     CProcess* CreateBareProcess() override { return fCreator != nullptr ? fCreator() : nullptr; }
 
 private:
+    // Gestalt 32 of an untyped plug-in: the setting of the first card family present (TDM2 with a 321 DSP, then 26,
+    // then 21); none present leaves the answer as it was.
+    void AnswerCardFamilySetting(int32_t* answer) const;
+
     std::set<int32_t> fGestalts;
     std::string fName;
     uint32_t fTypeID;
