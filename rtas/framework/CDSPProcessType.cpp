@@ -10,12 +10,26 @@
 #include "rtas/framework/host/DspManagerServices.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
 constexpr int32_t kNoDSPManager = -7027;
 constexpr int32_t kManagerCannotAllocate = -7077;
 constexpr int32_t kManagerMissingForInstance = -7080;
+
+// Every entry of the host's face answers a code, never an exception.
+template <typename Body>
+int32_t Guarded(Body body)
+{
+    try {
+        return body();
+    } catch (const CDAEError& error) {
+        return error.GetCode();
+    } catch (...) {
+        return rtas::kUnexpected;
+    }
+}
 
 HostWord InstanceKey(const CDSPProcess* process)
 {
@@ -34,12 +48,122 @@ int32_t CDSPProcessType::NewProcess(int32_t* index)
 
 int32_t CDSPProcessType::NonDelegatingQueryInterface(const DOA::GUID& iid, void** object)
 {
+    if (object == nullptr)
+        return DOA::E_NOINTERFACE;
     if (DOA::IsEqualGUID(iid, DOA::IID_IProcessType) || DOA::IsEqualGUID(iid, DOA::IID_IProcessType2)) {
         NonDelegatingAddRef();
-        *object = static_cast<CProcessType*>(this);
+        *object = static_cast<IProcessType2*>(this);
         return DOA::kNoError;
     }
     return DOA::CUnknown::NonDelegatingQueryInterface(iid, object);
+}
+
+// The face's unknown operations go where the type's own go: the outer object when aggregated.
+int32_t CDSPProcessType::QueryInterface(const DOA::GUID& iid, void** object)
+{
+    if (DOA::IUnknown* outer = GetOuterUnknown())
+        return outer->QueryInterface(iid, object);
+    return NonDelegatingQueryInterface(iid, object);
+}
+
+uint32_t CDSPProcessType::AddRef()
+{
+    if (DOA::IUnknown* outer = GetOuterUnknown())
+        return outer->AddRef();
+    return NonDelegatingAddRef();
+}
+
+uint32_t CDSPProcessType::Release()
+{
+    if (DOA::IUnknown* outer = GetOuterUnknown())
+        return outer->Release();
+    return NonDelegatingRelease();
+}
+
+// ---- The host's face ----
+
+CDSPProcess& CDSPProcessType::InstanceOf(IProcess2* face)
+{
+    if (face != nullptr)
+        for (CProcess* process : Processes())
+            if (auto* dspProcess = dynamic_cast<CDSPProcess*>(process))
+                if (static_cast<IProcess2*>(dspProcess) == face)
+                    return *dspProcess;
+    throw CDAEError(rtas::kNoSuchInstance);
+}
+
+int32_t CDSPProcessType::AcquireDSPObjectFor(IProcess2* instance)
+{
+    return Guarded([&] { return AcquireDSPObject(&InstanceOf(instance)); });
+}
+
+int32_t CDSPProcessType::ReleaseDSPObjectFor(IProcess2* instance)
+{
+    return Guarded([&] { return ReleaseDSPObject(&InstanceOf(instance)); });
+}
+
+int32_t CDSPProcessType::GetTypeIDOf(uint32_t* id)
+{
+    if (id == nullptr)
+        return rtas::kNullAnswer;
+    return Guarded([&] {
+        *id = GetTypeID();
+        return 0;
+    });
+}
+
+int32_t CDSPProcessType::SetDSPManagerOf(void* manager)
+{
+    SetDSPManager(manager);
+    return 0;
+}
+
+int32_t CDSPProcessType::GetDSPManagerOf(void** manager)
+{
+    if (manager == nullptr)
+        return rtas::kNullAnswer;
+    return Guarded([&] {
+        *manager = GetDSPManager();
+        return 0;
+    });
+}
+
+int32_t CDSPProcessType::SetDSPListsOf(DSPObjectList* all, DSPObjectList* free, DSPObjectList* used)
+{
+    SetDSPLists(all, free, used);
+    return 0;
+}
+
+int32_t CDSPProcessType::GetDSPListsOf(DSPObjectList** all, DSPObjectList** free, DSPObjectList** used)
+{
+    GetDSPLists(all, free, used);
+    return 0;
+}
+
+int32_t CDSPProcessType::DoesLoadFitOn(CDSP* object, int32_t load, bool* fits)
+{
+    return Guarded([&] { return DoesLoadFit(object, load, fits); });
+}
+
+int32_t CDSPProcessType::DoesInstanceFitOn(IProcess2* instance, CDSP* object, bool* fits)
+{
+    return Guarded([&] { return DoesInstanceFit(&InstanceOf(instance), object, fits); });
+}
+
+int32_t CDSPProcessType::CreateBareInstance(IProcess2** instance)
+{
+    if (instance == nullptr)
+        return rtas::kNullAnswer;
+    *instance = nullptr;
+    return Guarded([&] {
+        std::unique_ptr<CProcess> process(CreateBareProcess());
+        auto* dspProcess = dynamic_cast<CDSPProcess*>(process.get());
+        if (dspProcess == nullptr)
+            return rtas::kMissingObject;
+        process.release();
+        *instance = dspProcess;
+        return 0;
+    });
 }
 
 // ---- DSP placement ----

@@ -8,6 +8,7 @@
 #include "rtas/framework/CUnknown.h"
 
 class CDSPProcess;
+class IProcess2;
 
 namespace DOA {
 // {297F5762-2366-11D2-817A-0060089A8916} and {51811C94-80D1-11D3-A4B0-006094EB6D0A}
@@ -15,14 +16,51 @@ constexpr GUID IID_IProcessType = {0x297F5762, 0x2366, 0x11D2, {0x81, 0x7A, 0x00
 constexpr GUID IID_IProcessType2 = {0x51811C94, 0x80D1, 0x11D3, {0xA4, 0xB0, 0x00, 0x60, 0x94, 0xEB, 0x6D, 0x0A}};
 }  // namespace DOA
 
-class CDSPProcessType : public CProcessType, public DOA::CUnknown
+// The type's face for the host's engine, after the three unknown operations. Every entry answers a code, never an
+// exception: a CDAEError becomes its code, anything else -7401. Instances are named by their IProcess2 face and
+// must be live instances of this type (-7126 otherwise).
+class IProcessType2 : public DOA::IUnknown
+{
+public:
+    virtual int32_t AcquireDSPObjectFor(IProcess2* instance) = 0;
+    virtual int32_t ReleaseDSPObjectFor(IProcess2* instance) = 0;
+    virtual int32_t GetTypeIDOf(uint32_t* id) = 0;
+    virtual int32_t SetDSPManagerOf(void* manager) = 0;
+    virtual int32_t GetDSPManagerOf(void** manager) = 0;
+    virtual int32_t SetDSPListsOf(DSPObjectList* all, DSPObjectList* free, DSPObjectList* used) = 0;
+    virtual int32_t GetDSPListsOf(DSPObjectList** all, DSPObjectList** free, DSPObjectList** used) = 0;
+    virtual int32_t DoesLoadFitOn(CDSP* object, int32_t load, bool* fits) = 0;
+    virtual int32_t DoesInstanceFitOn(IProcess2* instance, CDSP* object, bool* fits) = 0;
+    // A new instance that no type owns yet, its face in *instance; -7053 when the type makes none.
+    virtual int32_t CreateBareInstance(IProcess2** instance) = 0;
+
+protected:
+    ~IProcessType2() = default;
+};
+
+class CDSPProcessType : public CProcessType, public DOA::CUnknown, public IProcessType2
 {
 public:
     uint32_t GetTypeID() const override { return HostFourCC("swDS"); }
     // Calls CreateBareProcess (-7053 when it gives nothing) and adopts the instance with the smallest free index.
     int32_t NewProcess(int32_t* index) override;
-    // The type's own face for the two type interfaces; every other identifier goes to the base.
+    // The type's IProcessType2 face for the two type interfaces; every other identifier goes to the base.
     int32_t NonDelegatingQueryInterface(const DOA::GUID& iid, void** object) override;
+    int32_t QueryInterface(const DOA::GUID& iid, void** object) override;
+    uint32_t AddRef() override;
+    uint32_t Release() override;
+
+    // ---- The host's face: host threads, under the group's context lock ----
+    int32_t AcquireDSPObjectFor(IProcess2* instance) override;
+    int32_t ReleaseDSPObjectFor(IProcess2* instance) override;
+    int32_t GetTypeIDOf(uint32_t* id) override;
+    int32_t SetDSPManagerOf(void* manager) override;
+    int32_t GetDSPManagerOf(void** manager) override;
+    int32_t SetDSPListsOf(DSPObjectList* all, DSPObjectList* free, DSPObjectList* used) override;
+    int32_t GetDSPListsOf(DSPObjectList** all, DSPObjectList** free, DSPObjectList** used) override;
+    int32_t DoesLoadFitOn(CDSP* object, int32_t load, bool* fits) override;
+    int32_t DoesInstanceFitOn(IProcess2* instance, CDSP* object, bool* fits) override;
+    int32_t CreateBareInstance(IProcess2** instance) override;
 
     // ---- DSP placement ----
     // The host's DSP manager interface (not owned: the module keeps it until the group goes). While none was handed
@@ -58,6 +96,8 @@ protected:
 
 private:
     CDSPProcessGroup* DSPGroup() const;
+    // The live instance of this type behind a face the host hands in; CDAEError -7126 when there is none.
+    CDSPProcess& InstanceOf(IProcess2* face);
 
     void* fManager = nullptr;
     DSPObjectList* fAllDSPs = nullptr;

@@ -41,7 +41,7 @@ TEST(CUnknownTest, TypesAnswerTheirTwoTypeInterfacesAndTheUnknown)
     for (const DOA::GUID& iid : {DOA::IID_IProcessType, DOA::IID_IProcessType2}) {
         void* answer = nullptr;
         EXPECT_EQ(type.NonDelegatingQueryInterface(iid, &answer), 0);
-        EXPECT_EQ(answer, static_cast<CProcessType*>(&type));
+        EXPECT_EQ(answer, static_cast<IProcessType2*>(&type));
     }
     void* answer = nullptr;
     EXPECT_EQ(type.NonDelegatingQueryInterface(DOA::IID_IUnknown, &answer), 0);

@@ -290,6 +290,48 @@ TEST_P(DspPlacement, TeardownWithInstancesStillOnTheirDspsLeavesNothingBehind)
     EXPECT_EQ(ClientValue(fDspA), 0);
 }
 
+TEST_P(DspPlacement, TheHostsFaceOfATypeAnswersCodesAndTakesOnlyItsOwnInstances)
+{
+    const HostWord unknownCard = QorKitDsiAddDsp(QorKitDsiAddCard(25, 0), 0, 0);
+    QorKitDspManagerOffer(1, 1);
+    QorKitDspManagerAddDsp(fDspA, 100);
+    QorKitDspManagerAddDsp(unknownCard, 100);
+    MakeDspGroup();
+    const int32_t mono = CreateInstance(kKvmm);
+    const int32_t other = CreateInstance(kKvmm);
+    const int32_t stereo = CreateInstance(kKvss);
+    void* queried = nullptr;
+    ASSERT_EQ(Type(kKvmm).NonDelegatingQueryInterface(DOA::IID_IProcessType2, &queried), 0);
+    auto* face = static_cast<IProcessType2*>(queried);
+    IProcess2* monoFace = &Instance(kKvmm, mono);
+
+    uint32_t id = 0;
+    EXPECT_EQ(face->GetTypeIDOf(&id), 0);
+    EXPECT_EQ(id, HostFourCC("Kvmm"));
+    EXPECT_EQ(face->AcquireDSPObjectFor(monoFace), 0);
+    EXPECT_EQ(Instance(kKvmm, mono).GetDSPObject()->GetDSP(), fDspA);
+    bool fits = true;
+    EXPECT_EQ(face->DoesInstanceFitOn(monoFace, Instance(kKvmm, mono).GetDSPObject(), &fits), 0);
+    EXPECT_FALSE(fits);
+    // The next instance only finds room on a DSP of a card no chip class knows: a code, not an exception.
+    EXPECT_EQ(face->AcquireDSPObjectFor(&Instance(kKvmm, other)), -7401);
+    EXPECT_EQ(QorKitDspManagerFreeCapacity(unknownCard), 100);
+    // Another type's instance, or no instance at all, is no instance of this type.
+    EXPECT_EQ(face->AcquireDSPObjectFor(&Instance(kKvss, stereo)), -7126);
+    EXPECT_EQ(face->AcquireDSPObjectFor(reinterpret_cast<IProcess2*>(0x1000)), -7126);
+    EXPECT_EQ(face->ReleaseDSPObjectFor(nullptr), -7126);
+    EXPECT_EQ(face->ReleaseDSPObjectFor(monoFace), 0);
+    EXPECT_EQ(QorKitDspManagerFreeCapacity(fDspA), 100);
+
+    IProcess2* bare = nullptr;
+    EXPECT_EQ(face->CreateBareInstance(&bare), 0);
+    ASSERT_NE(bare, nullptr);
+    EXPECT_EQ(Type(kKvmm).CountProcesses(), 2) << "a bare instance belongs to no type yet";
+    bare->DeleteThis();
+    EXPECT_EQ(face->CreateBareInstance(nullptr), -9013);
+    face->Release();
+}
+
 INSTANTIATE_TEST_SUITE_P(BothWays, DspPlacement, testing::Values(DsiWay::kDirect, DsiWay::kDsi), WayName);
 
 }  // namespace
