@@ -7,6 +7,7 @@
 #include "rtas/framework/ModuleState.h"
 #include "rtas/framework/ResultCodes.h"
 #include "rtas/framework/dsp/CDSP.h"
+#include "rtas/framework/dsp/DsiQueries.h"
 #include "rtas/framework/dsp/DspManagerInterface.h"
 #include "rtas/framework/dsp/GetNewCProcessDSP.h"
 #include "rtas/framework/host/DspManagerServices.h"
@@ -32,10 +33,15 @@ bool Holds(const DSPObjectList* list, const CDSP* object)
     return list != nullptr && std::find(list->begin(), list->end(), object) != list->end();
 }
 
-// Hands the DSP back to the standard shell; false when it does not go.
+// Hands the DSP back to the standard shell when this object is its client; false when it does not go. A DSP the
+// object never loaded code into runs someone else's shell, or the standard list already: nothing to hand back.
 bool DetachQuietly(CDSP* object)
 {
     if (object->GetDSP() == 0)
+        return true;
+    HostWord client = 0;
+    if (rtas::dsp::GetDSPClientVal(object->GetDSP(), &client, object->IsDSIMode()) != 0 ||
+        client != HostWord(reinterpret_cast<uintptr_t>(object)))
         return true;
     try {
         return object->Detach() == 0;

@@ -269,6 +269,9 @@ TEST_P(DspPlacement, ADspObjectThatCannotBeHandedBackStopsTheDeletionWithMinus71
     MakeDspGroup();
     const int32_t index = CreateInstance(kKvmm);
     ASSERT_EQ(Type(kKvmm).AcquireDSPObject(&Instance(kKvmm, index)), 0);
+    // The object has made itself the DSP's client, as loading its code does.
+    CDSP* object = Instance(kKvmm, index).GetDSPObject();
+    rtas::dsp::SetDSPClientVal(fDspA, HostWord(reinterpret_cast<uintptr_t>(object)));
     QorKitDsiSetLoadShellResult(-3);
     EXPECT_EQ(Routine<20>()(kKvmm, index), -7150);
     EXPECT_EQ(Type(kKvmm).CountProcesses(), 0) << "the instance itself is gone";
@@ -277,6 +280,22 @@ TEST_P(DspPlacement, ADspObjectThatCannotBeHandedBackStopsTheDeletionWithMinus71
     QorKitDsiSetLoadShellResult(0);
     EXPECT_EQ(fGroup->ReleaseUnusedDSPObjects(), 0);
     EXPECT_TRUE(List(kAll).empty());
+    EXPECT_EQ(ClientValue(fDspA), 0);
+}
+
+TEST_P(DspPlacement, AnObjectThatIsNotTheDspsClientLeavesItsShellAlone)
+{
+    OfferManager();
+    MakeDspGroup();
+    const int32_t index = CreateInstance(kKvmm);
+    ASSERT_EQ(Type(kKvmm).AcquireDSPObject(&Instance(kKvmm, index)), 0);
+    // Another client runs its shell there.
+    rtas::dsp::SetDSPClientVal(fDspA, 0x5150);
+    const int32_t loadsBefore = QorKitCallCount("DsiLoadShell");
+    EXPECT_EQ(Routine<20>()(kKvmm, index), 0);
+    EXPECT_TRUE(List(kAll).empty());
+    EXPECT_EQ(QorKitCallCount("DsiLoadShell"), loadsBefore);
+    EXPECT_EQ(ClientValue(fDspA), 0x5150);
 }
 
 TEST_P(DspPlacement, TeardownWithInstancesStillOnTheirDspsLeavesNothingBehind)
