@@ -277,8 +277,9 @@ TEST_F(ProcessMessages, StateDataIsBoundedByBothMemories)
         EXPECT_EQ(object.SetStateData(c.first, c.firstCount, c.second, c.secondCount, 7, 4, 5, 6, 9), c.result)
             << c.name;
         EXPECT_TRUE(SentWords(dsp).empty()) << c.name << ": nothing is sent";
-        if (c.text != nullptr)
+        if (c.text != nullptr) {
             EXPECT_EQ(QorKitCallCount((std::string("DsiPrintf ") + c.text).c_str()), 1) << c.name;
+        }
     }
     EXPECT_EQ(object.SetStateData(three, 3, two, 2, 7, 4, 5, 6, 9), 0);
     EXPECT_EQ(SentWords(dsp), std::vector<int32_t>({9, 6, 9, 5, 3, 4, 0x100, 0x101, 0x102, 2, 7, 0x200, 0x201}));
