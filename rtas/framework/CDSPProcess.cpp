@@ -48,24 +48,13 @@ int32_t CDSPProcess::NonDelegatingQueryInterface(const DOA::GUID& iid, void** ob
 // The face's unknown operations go where the instance's own go: the outer object when aggregated.
 int32_t CDSPProcess::QueryInterface(const DOA::GUID& iid, void** object)
 {
-    if (DOA::IUnknown* outer = GetOuterUnknown())
-        return outer->QueryInterface(iid, object);
-    return NonDelegatingQueryInterface(iid, object);
+    return DelegatingQueryInterface(iid, object);
 }
 
-uint32_t CDSPProcess::AddRef()
-{
-    if (DOA::IUnknown* outer = GetOuterUnknown())
-        return outer->AddRef();
-    return NonDelegatingAddRef();
-}
 
-uint32_t CDSPProcess::Release()
-{
-    if (DOA::IUnknown* outer = GetOuterUnknown())
-        return outer->Release();
-    return NonDelegatingRelease();
-}
+uint32_t CDSPProcess::AddRef() { return DelegatingAddRef(); }
+
+uint32_t CDSPProcess::Release() { return DelegatingRelease(); }
 
 CDSPProcessType* CDSPProcess::GetDSPProcessType() const
 {

@@ -28,7 +28,7 @@ public:
     virtual int32_t SetDSPIndex(int32_t index) = 0;
     virtual int32_t GetDSPIndex() = 0;
     virtual int32_t SetDSPObject(CDSP* dsp, int32_t index) = 0;
-    // The instance for the host's connection service: its plug-in specification, stems and latency.
+    // The instance for the host's connection service: its plug-in request record, stems and latency.
     virtual int32_t DescribeSpec(SFicPlugInSpec* spec) = 0;
     virtual int32_t DescribeInputs(int32_t* count) = 0;
     virtual int32_t DescribeOutputs(int32_t* count) = 0;
@@ -75,7 +75,7 @@ public:
     // The instance's channel counts; a failure is thrown as CDAEError.
     int32_t GetNumInputsOrThrow() const;
     int32_t GetNumOutputsOrThrow() const;
-    // Fills the identifying words of the instance's plug-in specification from its type and, for a real-time type,
+    // Fills the identifying words of the instance's plug-in request record from its type and, for a real-time type,
     // lets the group complete it.
     void FillPlugInSpec(SFicPlugInSpec* spec);
     bool IsPrepared() const { return fPrepared; }

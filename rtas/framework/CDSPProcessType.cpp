@@ -61,24 +61,13 @@ int32_t CDSPProcessType::NonDelegatingQueryInterface(const DOA::GUID& iid, void*
 // The face's unknown operations go where the type's own go: the outer object when aggregated.
 int32_t CDSPProcessType::QueryInterface(const DOA::GUID& iid, void** object)
 {
-    if (DOA::IUnknown* outer = GetOuterUnknown())
-        return outer->QueryInterface(iid, object);
-    return NonDelegatingQueryInterface(iid, object);
+    return DelegatingQueryInterface(iid, object);
 }
 
-uint32_t CDSPProcessType::AddRef()
-{
-    if (DOA::IUnknown* outer = GetOuterUnknown())
-        return outer->AddRef();
-    return NonDelegatingAddRef();
-}
 
-uint32_t CDSPProcessType::Release()
-{
-    if (DOA::IUnknown* outer = GetOuterUnknown())
-        return outer->Release();
-    return NonDelegatingRelease();
-}
+uint32_t CDSPProcessType::AddRef() { return DelegatingAddRef(); }
+
+uint32_t CDSPProcessType::Release() { return DelegatingRelease(); }
 
 // ---- The host's face ----
 

@@ -45,4 +45,25 @@ uint32_t CUnknown::NonDelegatingRelease()
 
 int32_t CUnknown::GetLiveObjectCount() { return gLiveObjects; }
 
+int32_t CUnknown::DelegatingQueryInterface(const GUID& iid, void** object)
+{
+    if (fOuter != nullptr)
+        return fOuter->QueryInterface(iid, object);
+    return NonDelegatingQueryInterface(iid, object);
+}
+
+uint32_t CUnknown::DelegatingAddRef()
+{
+    if (fOuter != nullptr)
+        return fOuter->AddRef();
+    return NonDelegatingAddRef();
+}
+
+uint32_t CUnknown::DelegatingRelease()
+{
+    if (fOuter != nullptr)
+        return fOuter->Release();
+    return NonDelegatingRelease();
+}
+
 }  // namespace DOA

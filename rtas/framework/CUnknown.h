@@ -51,6 +51,12 @@ public:
     uint32_t NonDelegatingAddRef() override;
     uint32_t NonDelegatingRelease() override;
 
+    // What an interface face of the object answers for its unknown operations: the outer object's when aggregated,
+    // the object's own otherwise.
+    int32_t DelegatingQueryInterface(const GUID& iid, void** object);
+    uint32_t DelegatingAddRef();
+    uint32_t DelegatingRelease();
+
     // The object that answers queries for this one: the outer object, or null when standing alone.
     IUnknown* GetOuterUnknown() const { return fOuter; }
     int32_t GetReferenceCount() const { return fReferences; }
