@@ -51,7 +51,6 @@ int32_t CDSPProcess::QueryInterface(const DOA::GUID& iid, void** object)
     return DelegatingQueryInterface(iid, object);
 }
 
-
 uint32_t CDSPProcess::AddRef() { return DelegatingAddRef(); }
 
 uint32_t CDSPProcess::Release() { return DelegatingRelease(); }

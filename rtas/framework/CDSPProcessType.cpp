@@ -64,7 +64,6 @@ int32_t CDSPProcessType::QueryInterface(const DOA::GUID& iid, void** object)
     return DelegatingQueryInterface(iid, object);
 }
 
-
 uint32_t CDSPProcessType::AddRef() { return DelegatingAddRef(); }
 
 uint32_t CDSPProcessType::Release() { return DelegatingRelease(); }
