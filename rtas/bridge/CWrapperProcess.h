@@ -22,7 +22,8 @@ constexpr const char* kCompleteStateChunkName = "Complete State";
 // Control 1 and its ID; the library's controls 0 and 1 never reach the effect.
 constexpr int32_t kMasterBypassControl = 1;
 constexpr const char* kMasterBypassNames = "Master Bypass\nMstr Byp\nMBYP";
-// Rows and rings hold this many samples: the largest host buffer the instance takes at once.
+// Rows and rings hold this many samples: a host buffer passes through the rows one block of the quantum at a time,
+// and the rings hold the dry signal for a latency below this length.
 constexpr int32_t kWrapperRowLength = 65536;
 
 class CWrapperProcess : public CEffectProcessAS, public CPluginWrapperCallback, public CPluginWrapperOwner
@@ -64,8 +65,8 @@ protected:
     // Switches the library's own views off (this plug-in shows the effect's editor) and reads the stems.
     void SetUpHook() override;
 
-    // Audio thread (real time) or main thread (AudioSuite): the effect's rows for this render's sources. Answers
-    // the rows and fills the host's input and output buffers of the connection records (null when missing).
+    // Audio thread (real time) or main thread (AudioSuite): this render's host buffers, from the connection records;
+    // no samples when a record or its buffer is missing.
     struct Buffers
     {
         const float* in0 = nullptr;

@@ -1,6 +1,7 @@
 #include "rtas/framework/CDSPProcess.h"
 
 #include "rtas/framework/CDAEError.h"
+#include "rtas/framework/ErrorHelpers.h"
 #include "rtas/framework/CDSPProcessType.h"
 #include "rtas/framework/CProcessGroupInterface.h"
 #include "rtas/framework/CProcessType.h"
@@ -15,17 +16,7 @@ constexpr int32_t kOwnStems = -3;
 constexpr int32_t kNoTypeForSpec = -7055;
 
 // Every entry of the host's face answers a code, never an exception.
-template <typename Body>
-int32_t Guarded(Body body)
-{
-    try {
-        return body();
-    } catch (const CDAEError& error) {
-        return error.GetCode();
-    } catch (...) {
-        return rtas::kUnexpected;
-    }
-}
+using rtas::AnswerCode;
 
 }  // namespace
 
@@ -71,7 +62,7 @@ void CDSPProcess::NoteDSPObjectUse(CDSP* object)
 
 int32_t CDSPProcess::AttachDSPObject(CDSP* dsp)
 {
-    return Guarded([&] {
+    return AnswerCode([&] {
         // The host hands back a pointer it had from the library: only a DSP object that still lives is taken.
         if (dsp != nullptr && CDSP::FindLive(HostWord(reinterpret_cast<uintptr_t>(dsp))) == nullptr)
             return rtas::kMissingObject;
@@ -159,7 +150,7 @@ void CDSPProcess::FillPlugInSpec(SFicPlugInSpec* spec)
 
 int32_t CDSPProcess::DescribeSpec(SFicPlugInSpec* spec)
 {
-    return Guarded([&] {
+    return AnswerCode([&] {
         FillPlugInSpec(spec);
         return 0;
     });
@@ -167,7 +158,7 @@ int32_t CDSPProcess::DescribeSpec(SFicPlugInSpec* spec)
 
 int32_t CDSPProcess::DescribeInputs(int32_t* count)
 {
-    return Guarded([&] {
+    return AnswerCode([&] {
         if (count == nullptr)
             return rtas::kMissingObject;
         *count = GetNumInputsOrThrow();
@@ -177,7 +168,7 @@ int32_t CDSPProcess::DescribeInputs(int32_t* count)
 
 int32_t CDSPProcess::DescribeOutputs(int32_t* count)
 {
-    return Guarded([&] {
+    return AnswerCode([&] {
         if (count == nullptr)
             return rtas::kMissingObject;
         *count = GetNumOutputsOrThrow();
@@ -187,5 +178,5 @@ int32_t CDSPProcess::DescribeOutputs(int32_t* count)
 
 int32_t CDSPProcess::DescribeLatency(int32_t* samples)
 {
-    return Guarded([&] { return GetDelaySamples(samples); });
+    return AnswerCode([&] { return GetDelaySamples(samples); });
 }

@@ -19,17 +19,7 @@ constexpr int32_t kManagerCannotAllocate = -7077;
 constexpr int32_t kManagerMissingForInstance = -7080;
 
 // Every entry of the host's face answers a code, never an exception.
-template <typename Body>
-int32_t Guarded(Body body)
-{
-    try {
-        return body();
-    } catch (const CDAEError& error) {
-        return error.GetCode();
-    } catch (...) {
-        return rtas::kUnexpected;
-    }
-}
+using rtas::AnswerCode;
 
 HostWord InstanceKey(const CDSPProcess* process)
 {
@@ -82,19 +72,19 @@ CDSPProcess& CDSPProcessType::InstanceOf(IProcess2* face)
 
 int32_t CDSPProcessType::AcquireDSPObjectFor(IProcess2* instance)
 {
-    return Guarded([&] { return AcquireDSPObject(&InstanceOf(instance)); });
+    return AnswerCode([&] { return AcquireDSPObject(&InstanceOf(instance)); });
 }
 
 int32_t CDSPProcessType::ReleaseDSPObjectFor(IProcess2* instance)
 {
-    return Guarded([&] { return ReleaseDSPObject(&InstanceOf(instance)); });
+    return AnswerCode([&] { return ReleaseDSPObject(&InstanceOf(instance)); });
 }
 
 int32_t CDSPProcessType::GetTypeIDOf(uint32_t* id)
 {
     if (id == nullptr)
         return rtas::kNullAnswer;
-    return Guarded([&] {
+    return AnswerCode([&] {
         *id = GetTypeID();
         return 0;
     });
@@ -110,7 +100,7 @@ int32_t CDSPProcessType::GetDSPManagerOf(void** manager)
 {
     if (manager == nullptr)
         return rtas::kNullAnswer;
-    return Guarded([&] {
+    return AnswerCode([&] {
         *manager = GetDSPManager();
         return 0;
     });
@@ -130,12 +120,12 @@ int32_t CDSPProcessType::GetDSPListsOf(DSPObjectList** all, DSPObjectList** free
 
 int32_t CDSPProcessType::DoesLoadFitOn(CDSP* object, int32_t load, bool* fits)
 {
-    return Guarded([&] { return DoesLoadFit(object, load, fits); });
+    return AnswerCode([&] { return DoesLoadFit(object, load, fits); });
 }
 
 int32_t CDSPProcessType::DoesInstanceFitOn(IProcess2* instance, CDSP* object, bool* fits)
 {
-    return Guarded([&] { return DoesInstanceFit(&InstanceOf(instance), object, fits); });
+    return AnswerCode([&] { return DoesInstanceFit(&InstanceOf(instance), object, fits); });
 }
 
 int32_t CDSPProcessType::CreateBareInstance(IProcess2** instance)
@@ -143,7 +133,7 @@ int32_t CDSPProcessType::CreateBareInstance(IProcess2** instance)
     if (instance == nullptr)
         return rtas::kNullAnswer;
     *instance = nullptr;
-    return Guarded([&] {
+    return AnswerCode([&] {
         std::unique_ptr<CProcess> process(CreateBareProcess());
         auto* dspProcess = dynamic_cast<CDSPProcess*>(process.get());
         if (dspProcess == nullptr)

@@ -52,60 +52,51 @@ int32_t CEffectProcessAS::Routine27(int32_t connection, uint8_t* answer)
 
 int32_t CEffectProcessAS::Routine28(int32_t connection, uint8_t* answer)
 {
-    if (IsOwnConnection(connection) && InSlots(connection)) {
-        if (answer != nullptr)
-            *answer = fInputs[connection - 1] != nullptr ? 1 : 0;
-        return 0;
-    }
-    return rtas::IsConnected(connection, fInputs, kConnectionSlots, answer);
+    return AnswerConnected(fInputs, connection, answer);
 }
 
 int32_t CEffectProcessAS::Routine29(int32_t connection, uint8_t* answer)
 {
-    if (IsOwnConnection(connection) && InSlots(connection)) {
-        if (answer != nullptr)
-            *answer = fOutputs[connection - 1] != nullptr ? 1 : 0;
-        return 0;
-    }
-    return rtas::IsConnected(connection, fOutputs, kConnectionSlots, answer);
+    return AnswerConnected(fOutputs, connection, answer);
 }
 
 int32_t CEffectProcessAS::Routine30(int32_t connection, void* record)
 {
-    auto* connectionRecord = static_cast<SConnectionRecord*>(record);
-    if (IsOwnConnection(connection) && InSlots(connection)) {
-        fInputs[connection - 1] = connectionRecord;
-        return 0;
-    }
-    return rtas::ConnectInput(connection, connectionRecord, fInputs, kConnectionSlots);
+    return SetSlot(fInputs, connection, static_cast<SConnectionRecord*>(record), true);
 }
 
-int32_t CEffectProcessAS::Routine31(int32_t connection)
-{
-    if (IsOwnConnection(connection) && InSlots(connection)) {
-        fInputs[connection - 1] = nullptr;
-        return 0;
-    }
-    return rtas::Disconnect(connection, fInputs, kConnectionSlots);
-}
+int32_t CEffectProcessAS::Routine31(int32_t connection) { return SetSlot(fInputs, connection, nullptr, true); }
 
 int32_t CEffectProcessAS::Routine32(int32_t connection, void* record)
 {
-    auto* connectionRecord = static_cast<SConnectionRecord*>(record);
-    if (IsOwnConnection(connection) && InSlots(connection)) {
-        fOutputs[connection - 1] = connectionRecord;
-        return 0;
-    }
-    return rtas::ConnectOutput(connection, connectionRecord, fOutputs, kConnectionSlots);
+    return SetSlot(fOutputs, connection, static_cast<SConnectionRecord*>(record), false);
 }
 
-int32_t CEffectProcessAS::Routine33(int32_t connection)
+int32_t CEffectProcessAS::Routine33(int32_t connection) { return SetSlot(fOutputs, connection, nullptr, false); }
+
+// A connection the instance answers for itself is read and set in its slot directly; any other goes through the
+// connection rules.
+int32_t CEffectProcessAS::AnswerConnected(SConnectionRecord* const* slots, int32_t connection, uint8_t* answer) const
 {
     if (IsOwnConnection(connection) && InSlots(connection)) {
-        fOutputs[connection - 1] = nullptr;
+        if (answer != nullptr)
+            *answer = slots[connection - 1] != nullptr ? 1 : 0;
         return 0;
     }
-    return rtas::Disconnect(connection, fOutputs, kConnectionSlots);
+    return rtas::IsConnected(connection, slots, kConnectionSlots, answer);
+}
+
+int32_t CEffectProcessAS::SetSlot(SConnectionRecord** slots, int32_t connection, SConnectionRecord* record,
+                                  bool input)
+{
+    if (IsOwnConnection(connection) && InSlots(connection)) {
+        slots[connection - 1] = record;
+        return 0;
+    }
+    if (record == nullptr)
+        return rtas::Disconnect(connection, slots, kConnectionSlots);
+    return input ? rtas::ConnectInput(connection, record, slots, kConnectionSlots)
+                 : rtas::ConnectOutput(connection, record, slots, kConnectionSlots);
 }
 
 int32_t CEffectProcessAS::PropagateConnectionInfo(HostWord record)

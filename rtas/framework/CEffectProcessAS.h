@@ -69,6 +69,10 @@ protected:
     std::vector<std::pair<int32_t, std::string>>& StemNames() { return fStemNames; }
 
 private:
+    int32_t AnswerConnected(rtas::SConnectionRecord* const* slots, int32_t connection, uint8_t* answer) const;
+    // A null record clears the slot.
+    int32_t SetSlot(rtas::SConnectionRecord** slots, int32_t connection, rtas::SConnectionRecord* record, bool input);
+
     rtas::SConnectionRecord* fInputs[kConnectionSlots] = {};
     rtas::SConnectionRecord* fOutputs[kConnectionSlots] = {};
     std::atomic<bool> fBypassed{false};

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "rtas/framework/CDAEError.h"
+#include "rtas/framework/ResultCodes.h"
 
 #include <cstdint>
 
@@ -19,5 +20,19 @@ int16_t ThrowIfError(int32_t result);
 // small codes cannot be mistaken for the library's.
 int16_t ThrowIfDSIError(int16_t result);
 void ThrowCodeIfNonZero(int32_t code);
+
+// Runs body and answers its result; a CDAEError answers its code and anything else -7401, so that nothing thrown
+// leaves an entry the host calls.
+template <typename Body>
+int32_t AnswerCode(Body body)
+{
+    try {
+        return body();
+    } catch (const CDAEError& error) {
+        return error.GetCode();
+    } catch (...) {
+        return kUnexpected;
+    }
+}
 
 }  // namespace rtas
