@@ -1,7 +1,7 @@
 // Cost of the compressor's per-sample loop per stereo frame, at the "Default" program, in one run with what it is
 // measured against: the tests' literal model of the formulas (nothing cached or skipped) and a plain copy. The
 // ratios to the literal model are printed at the end. Silence after loud input must cost no more than loud input:
-// denormals would show up there.
+// denormals would show up there. The loop also runs on the two-lane maths that processors without AVX2 get.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "effect/dsp/CompressorCore.h"
+#include "effect/dsp/MathKernels.h"
 #include "tests/dsp/ReferenceCompressor.h"
 #include "tests/dsp/TestSignals.h"
 
@@ -161,6 +162,18 @@ void BM_LiteralModelDouble(benchmark::State& state) { programme<double, LiteralM
 void BM_LiteralModelFloat(benchmark::State& state) { programme<float, LiteralModel<float>>(state); }
 void BM_CopyDouble(benchmark::State& state) { programme<double, Copy>(state); }
 void BM_CopyFloat(benchmark::State& state) { programme<float, Copy>(state); }
+// The loop on the two-lane maths every processor runs, for processors without AVX2.
+template <typename Sample>
+void twoLanes(benchmark::State& state)
+{
+    const dsp::MathKernels& widest = dsp::mathKernels();
+    dsp::useMathKernels(dsp::baselineMathKernels());
+    programme<Sample, Core>(state);
+    dsp::useMathKernels(widest);
+}
+
+void BM_LoopDoubleTwoLanes(benchmark::State& state) { twoLanes<double>(state); }
+void BM_LoopFloatTwoLanes(benchmark::State& state) { twoLanes<float>(state); }
 void BM_LoopDoubleSilenceAfterLoud(benchmark::State& state) { silenceAfterLoud<double>(state); }
 void BM_LoopFloatSilenceAfterLoud(benchmark::State& state) { silenceAfterLoud<float>(state); }
 
@@ -184,11 +197,15 @@ public:
         ConsoleReporter::Finalize();
         for (const char* precision : {"Double", "Float"})
         {
-            const auto loop = perFrame_.find(std::string("BM_Loop") + precision);
             const auto model = perFrame_.find(std::string("BM_LiteralModel") + precision);
-            if (loop != perFrame_.end() && model != perFrame_.end() && model->second > 0.0)
-                std::printf("loop / literal model, %s: %.3f (%.1f ns / %.1f ns per stereo frame)\n", precision,
-                            loop->second / model->second, loop->second * 1e9, model->second * 1e9);
+            for (const char* lanes : {"", "TwoLanes"})
+            {
+                const auto loop = perFrame_.find(std::string("BM_Loop") + precision + lanes);
+                if (loop != perFrame_.end() && model != perFrame_.end() && model->second > 0.0)
+                    std::printf("loop%s / literal model, %s: %.3f (%.1f ns / %.1f ns per stereo frame)\n",
+                                *lanes != 0 ? " on two lanes" : "", precision, loop->second / model->second,
+                                loop->second * 1e9, model->second * 1e9);
+            }
         }
     }
 
@@ -199,6 +216,8 @@ private:
 
 BENCHMARK(BM_LoopDouble);
 BENCHMARK(BM_LoopFloat);
+BENCHMARK(BM_LoopDoubleTwoLanes);
+BENCHMARK(BM_LoopFloatTwoLanes);
 BENCHMARK(BM_LiteralModelDouble);
 BENCHMARK(BM_LiteralModelFloat);
 BENCHMARK(BM_CopyDouble);
@@ -211,6 +230,7 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
+    std::printf("maths: %s\n", dsp::mathKernels().name);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();

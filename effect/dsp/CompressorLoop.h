@@ -30,6 +30,7 @@
 #include "effect/dsp/DecayRun.h"
 #include "effect/dsp/DspMath.h"
 #include "effect/dsp/EnvelopeDetector.h"
+#include "effect/dsp/MathKernels.h"
 #include "effect/dsp/PortableMath.h"
 #include "effect/dsp/Shaping.h"
 
@@ -195,8 +196,8 @@ private:
     static constexpr int32_t kGuesses = 3;
     static constexpr int32_t kGuessSpan = 8;
 
-    // Levels wanted at one sample, computed two at a time once all are named: the long chains of their maths
-    // then overlap instead of following each other.
+    // Levels wanted at one sample, computed side by side once all are named: the long chains of their maths then
+    // overlap instead of following each other.
     class LevelBatch
     {
     public:
@@ -212,30 +213,15 @@ private:
         {
             if (size_ == 0)
                 return;
-            const int batches = (size_ + 1) / 2;
-            Lanes d[dsp::kMaxLevelBatches] = {};
-            Lanes a[dsp::kMaxLevelBatches] = {};
-            Lanes q[dsp::kMaxLevelBatches];
-            for (int b = 0; b < batches; ++b)
-            {
-                const int first = 2 * b;
-                const int second = first + 1 < size_ ? first + 1 : first;
-                d[b] = dsp::lanes(input_[first], input_[second]);
-                a[b] = dsp::lanes(exponent_[first], exponent_[second]);
-            }
-            dsp::detectorLevels(d, a, q, batches);
-            for (int b = 0; b < batches; ++b)
-            {
-                const int first = 2 * b;
-                const int second = first + 1 < size_ ? first + 1 : first;
-                *level_[first] = q[b].get(0);
-                *level_[second] = q[b].get(1);
-            }
+            double q[kCapacity];
+            dsp::mathKernels().detectorLevels(input_, exponent_, q, size_);
+            for (int i = 0; i < size_; ++i)
+                *level_[i] = q[i];
             size_ = 0;
         }
 
         static constexpr int kCapacity = 2 + 2 * (kGuesses + 1);
-        static_assert((kCapacity + 1) / 2 <= dsp::kMaxLevelBatches, "a batch of levels is computed at once");
+        static_assert(kCapacity <= dsp::kMaxLevels, "a batch of levels is computed at once");
 
     private:
         double input_[kCapacity];
@@ -547,16 +533,16 @@ private:
                     outputStage(*c, j);
             }
 
-            // Pass 5: output factor and denormal flush of the outputs.
-            for (int32_t i = 0; i < count; i += dsp::kLanes)
-            {
-                const Lanes oL =
-                    M != kRight ? load(c->outL + i) * dsp::outputFactor(load(c->followL + i)) : load(c->xL + i);
-                const Lanes oR =
-                    M != kLeft ? load(c->outR + i) * dsp::outputFactor(load(c->followR + i)) : load(c->xR + i);
-                dsp::flush(oL).store_unaligned(c->outL + i);
-                dsp::flush(oR).store_unaligned(c->outR + i);
-            }
+            // Pass 5: output factor and denormal flush of the outputs; an unprocessed channel passes as it came.
+            const dsp::MathKernels& kernels = dsp::mathKernels();
+            if (M != kRight)
+                kernels.applyOutputFactor(c->outL, c->followL, count);
+            else
+                flushRow(c->outL, c->xL, count);
+            if (M != kLeft)
+                kernels.applyOutputFactor(c->outR, c->followR, count);
+            else
+                flushRow(c->outR, c->xR, count);
             // Right first: with one output row the left result is the one that stays.
             for (int32_t i = 0; i < count; ++i)
             {
@@ -608,16 +594,19 @@ private:
             negativeAt[negatives] = j;
             negatives += x < 0.0;
         }
-        positive[positives] = 0.0;  // the unused lane of a last, partly used batch
-        negative[negatives] = 0.0;
-        for (int32_t i = 0; i < positives; i += dsp::kLanes)
-            (Lanes(10.0) * dsp::atan(load(positive + i) / Lanes(10.0))).store_unaligned(positive + i);
-        for (int32_t i = 0; i < negatives; i += dsp::kLanes)
-            (Lanes(10.0) * dsp::tanh(load(negative + i) / Lanes(10.0))).store_unaligned(negative + i);
+        const dsp::MathKernels& kernels = dsp::mathKernels();
+        kernels.saturatePositive(positive, positives);
+        kernels.saturateNegative(negative, negatives);
         for (int32_t i = 0; i < positives; ++i)
             row[positiveAt[i]] = positive[i];
         for (int32_t i = 0; i < negatives; ++i)
             row[negativeAt[i]] = negative[i];
+    }
+
+    static void flushRow(double* out, const double* in, int32_t count)
+    {
+        for (int32_t i = 0; i < count; i += dsp::kLanes)
+            dsp::flush(load(in + i)).store_unaligned(out + i);
     }
 
     // A chunk of odd length leaves its last batch half used: the lane past the end is computed and thrown away,

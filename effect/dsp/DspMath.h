@@ -14,9 +14,12 @@ inline double flush(double x)
     return (x + 1e-16) - 1e-16;
 }
 
-inline Lanes flush(Lanes x)
+// Batch forms are templates over the batch's architecture, so a build of wider batches shares no code with this one.
+template <class A>
+inline xsimd::batch<double, A> flush(xsimd::batch<double, A> x)
 {
-    return (x + Lanes(1e-16)) - Lanes(1e-16);
+    using B = xsimd::batch<double, A>;
+    return (x + B(1e-16)) - B(1e-16);
 }
 
 // max(x, 0) without a branch; exact for every finite x.
@@ -25,9 +28,10 @@ inline double maxZero(double x)
     return (std::fabs(x) + x) / 2.0;
 }
 
-inline Lanes maxZero(Lanes x)
+template <class A>
+inline xsimd::batch<double, A> maxZero(xsimd::batch<double, A> x)
 {
-    return (xsimd::abs(x) + x) / Lanes(2.0);
+    return (xsimd::abs(x) + x) / xsimd::batch<double, A>(2.0);
 }
 
 // A non-finite sample would poison every recursive state for good; it counts as silence instead.

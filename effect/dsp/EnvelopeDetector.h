@@ -17,24 +17,27 @@ namespace dsp
 {
 constexpr int kMaxLevelBatches = 8;
 
-// The levels q for n batches of detector inputs d under the ratio exponents, lane by lane. One level is a long
-// chain of dependent maths, longer than a processor looks ahead, so the batches go through it stage by stage:
-// their independent chains then run side by side.
-inline void detectorLevels(const Lanes* d, const Lanes* exponent, Lanes* q, int n)
+// The levels q for n batches of detector inputs d under the ratio exponents, lane by lane, in batches of any
+// width. One level is a long chain of dependent maths, longer than a processor looks ahead, so the batches go
+// through it stage by stage: their independent chains then run side by side.
+template <class A>
+inline void detectorLevels(const xsimd::batch<double, A>* d, const xsimd::batch<double, A>* exponent,
+                           xsimd::batch<double, A>* q, int n)
 {
-    Lanes x[kMaxLevelBatches];
+    using B = xsimd::batch<double, A>;
+    B x[kMaxLevelBatches];
     for (int i = 0; i < n; ++i)
-        x[i] = maxZero(d[i] - Lanes(1.0));  // k
+        x[i] = maxZero(d[i] - B(1.0));  // k
     // Inputs up to 1 give 1; the excess is softened.
     for (int i = 0; i < n; ++i)
-        x[i] = Lanes(1.0) + x[i] - Lanes(10.0) * dsp::atan(x[i] / Lanes(10.0));  // u
+        x[i] = B(1.0) + x[i] - B(10.0) * xsimd::atan(x[i] / B(10.0));  // u
     // u^exponent; with u >= 1 the power needs none of pow's handling of signs and zeros (the bits are pow's).
     for (int i = 0; i < n; ++i)
-        x[i] = exponent[i] * dsp::log(x[i]);
+        x[i] = exponent[i] * xsimd::log(x[i]);
     for (int i = 0; i < n; ++i)
-        x[i] = maxZero(dsp::exp(x[i]) - Lanes(1.0));  // h
+        x[i] = maxZero(xsimd::exp(x[i]) - B(1.0));  // h
     for (int i = 0; i < n; ++i)
-        q[i] = x[i] - Lanes(0.35) * dsp::atan(x[i] / Lanes(0.35));
+        q[i] = x[i] - B(0.35) * xsimd::atan(x[i] / B(0.35));
 }
 
 // The level q for detector input d under the ratio exponent, lane by lane.

@@ -1,57 +1,42 @@
-// The two static curves of the compressor's output path, for one value and for a batch of lanes. Both forms
-// compute each lane with the same operations, so they give the same bits.
+// The two static curves of the compressor's output path, for a batch of lanes of any width. Every lane is computed
+// with the same operations whatever the width, so a value has the same bits in a batch of two or of four.
 #pragma once
 
-#include <cmath>
+#include <xsimd/xsimd.hpp>
 
-#include "effect/dsp/PortableMath.h"
+#include "effect/dsp/DspMath.h"
 
 namespace dsp
 {
 // Soft saturation after makeup: positive peaks bend with atan, negative ones with tanh.
-inline double saturate(double x)
+template <class A>
+inline xsimd::batch<double, A> saturatePositive(xsimd::batch<double, A> x)
 {
-    return x > 0.0 ? 10.0 * dsp::atan(x / 10.0) : 10.0 * dsp::tanh(x / 10.0);
+    using B = xsimd::batch<double, A>;
+    return B(10.0) * xsimd::atan(x / B(10.0));
 }
 
-// Audio changes sign rarely between neighbouring samples, so most batches need only one of the two curves.
-inline Lanes saturate(Lanes x)
+template <class A>
+inline xsimd::batch<double, A> saturateNegative(xsimd::batch<double, A> x)
 {
-    if (xsimd::all(x == Lanes(0.0)))
-        return x;  // silence
-    const LaneMask positive = x > Lanes(0.0);
-    const Lanes scaled = x / Lanes(10.0);
-    if (xsimd::all(positive))
-        return Lanes(10.0) * dsp::atan(scaled);
-    if (!xsimd::any(positive))
-        return Lanes(10.0) * dsp::tanh(scaled);
-    return xsimd::select(positive, Lanes(10.0) * dsp::atan(scaled), Lanes(10.0) * dsp::tanh(scaled));
+    using B = xsimd::batch<double, A>;
+    return B(10.0) * xsimd::tanh(x / B(10.0));
 }
 
-// Level-dependent gain of the output stage from its slow follower s. Both branches tend to 1 for small |s|.
-inline double outputFactor(double s)
+// Level-dependent gain of the output stage from its slow follower s. Both branches tend to 1 for small |s|. The
+// follower moves slowly, so a batch nearly always needs one branch or none.
+template <class A>
+inline xsimd::batch<double, A> outputFactor(xsimd::batch<double, A> s)
 {
-    if (std::fabs(s) > 1e-4)
-    {
-        if (s > 0.0)
-            return dsp::tanh(2.82842712474619 * s) * 0.35355339059327 / s;
-        if (s < 0.0)
-            return dsp::atan(4.0 * s) * 0.25 / s;
-    }
-    return 1.0;
-}
-
-// The follower moves slowly, so a batch nearly always needs one branch or none.
-inline Lanes outputFactor(Lanes s)
-{
-    const LaneMask large = xsimd::abs(s) > Lanes(1e-4);
-    const LaneMask positive = large && (s > Lanes(0.0));
-    const LaneMask negative = large && (s < Lanes(0.0));
-    Lanes factor(1.0);
+    using B = xsimd::batch<double, A>;
+    const auto large = xsimd::abs(s) > B(1e-4);
+    const auto positive = large && (s > B(0.0));
+    const auto negative = large && (s < B(0.0));
+    B factor(1.0);
     if (xsimd::any(positive))
-        factor = xsimd::select(positive, dsp::tanh(Lanes(2.82842712474619) * s) * Lanes(0.35355339059327) / s, factor);
+        factor = xsimd::select(positive, xsimd::tanh(B(2.82842712474619) * s) * B(0.35355339059327) / s, factor);
     if (xsimd::any(negative))
-        factor = xsimd::select(negative, dsp::atan(Lanes(4.0) * s) * Lanes(0.25) / s, factor);
+        factor = xsimd::select(negative, xsimd::atan(B(4.0) * s) * B(0.25) / s, factor);
     return factor;
 }
 }  // namespace dsp

@@ -1,16 +1,13 @@
-// The same renders, bit for bit, and the same chunk from every build of the plug-in. The native build writes them as a reference
-// (QOR_REFERENCE_MODE=write); the Windows builds, run under Wine, compare against it (QOR_REFERENCE_MODE=compare).
-// QOR_REFERENCE_DIR names the folder. Without those variables the test has nothing to do.
+// The same renders, bit for bit, and the same chunk from every build of the plug-in (see ReferenceFiles.h). Without a
+// reference folder the test has nothing to do.
 #include "E2eSupport.h"
 
 #include "hosts/vst2/ProgramSelection.h"
+#include "tests/support/ReferenceFiles.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -18,58 +15,15 @@ namespace {
 
 using e2e::LoadedEffect;
 
-std::string environment(const char* name)
-{
-    const char* value = std::getenv(name);
-    return value ? value : "";
-}
-
-// Little-endian float64 samples, the same on every build.
-std::vector<uint8_t> asBytes(const std::vector<double>& samples)
-{
-    std::vector<uint8_t> bytes(samples.size() * 8);
-    for (size_t i = 0; i < samples.size(); ++i) {
-        uint64_t bits;
-        std::memcpy(&bits, &samples[i], 8);
-        for (int b = 0; b < 8; ++b)
-            bytes[i * 8 + b] = static_cast<uint8_t>(bits >> (8 * b));
-    }
-    return bytes;
-}
-
-std::vector<double> asSamples(const std::vector<uint8_t>& bytes)
-{
-    std::vector<double> samples(bytes.size() / 8);
-    for (size_t i = 0; i < samples.size(); ++i) {
-        uint64_t bits = 0;
-        for (int b = 0; b < 8; ++b)
-            bits |= uint64_t(bytes[i * 8 + b]) << (8 * b);
-        std::memcpy(&samples[i], &bits, 8);
-    }
-    return samples;
-}
-
-bool writeFile(const std::string& path, const std::vector<uint8_t>& bytes)
-{
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(out);
-}
-
-std::vector<uint8_t> readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using referencefiles::asBytes;
+using referencefiles::asSamples;
 
 class ReferenceRender : public LoadedEffect
 {
 protected:
     void SetUp() override
     {
-        mode_ = environment("QOR_REFERENCE_MODE");
-        directory_ = environment("QOR_REFERENCE_DIR");
-        if (mode_.empty() || directory_.empty())
+        if (!exchange_.active())
             GTEST_SKIP() << "no reference folder given";
         LoadedEffect::SetUp();
     }
@@ -77,14 +31,7 @@ protected:
     // Writes or compares; answers the reference when comparing.
     std::vector<uint8_t> exchange(const std::string& name, const std::vector<uint8_t>& bytes)
     {
-        const std::string path = directory_ + "/" + name;
-        if (mode_ == "write") {
-            EXPECT_TRUE(writeFile(path, bytes)) << path;
-            return bytes;
-        }
-        std::vector<uint8_t> reference = readFile(path);
-        EXPECT_FALSE(reference.empty()) << "missing reference " << path;
-        return reference;
+        return exchange_(name, bytes);
     }
 
     // The test signal as the native build made it: each C runtime rounds its sin differently, and what is compared
@@ -100,8 +47,7 @@ protected:
         return input;
     }
 
-    std::string mode_;
-    std::string directory_;
+    referencefiles::Exchange exchange_;
 };
 
 // Several programs, both precisions, stereo and mono: every path of the loop has been through the same samples.

@@ -1,0 +1,33 @@
+// The heaviest maths of the audio path, over rows of values, in the widest batches the processor runs: four lanes
+// with AVX2, else two. A value comes out with the same bits whatever the width of the batch that computed it
+// (every lane goes through the same operations and nothing fuses), so the choice never shows in the sound.
+#pragma once
+
+#include <cstdint>
+
+namespace dsp
+{
+struct MathKernels
+{
+    const char* name;
+    // In place: 10 atan(x / 10), the saturation of positive samples; 10 tanh(x / 10), that of negative ones.
+    void (*saturatePositive)(double* row, int32_t count);
+    void (*saturateNegative)(double* row, int32_t count);
+    // out = flush(out * F(follow)), the output stage's factor of its follower.
+    void (*applyOutputFactor)(double* out, const double* follow, int32_t count);
+    // q = the detector's level of input d under ratio exponent a. Up to kMaxLevels of them are computed side by side.
+    void (*detectorLevels)(const double* d, const double* a, double* q, int32_t count);
+};
+
+constexpr int32_t kMaxLevels = 16;
+
+// The kernels in use. Any thread; no lock. Chosen as the library loads and fixed from then on (tests excepted).
+const MathKernels& mathKernels();
+
+// The two-lane kernels every build runs, and the four-lane ones where the processor has AVX2 (else nullptr).
+const MathKernels& baselineMathKernels();
+const MathKernels* wideMathKernels();
+
+// Tests only, with no audio running: the kernels to use from now on.
+void useMathKernels(const MathKernels& kernels);
+}  // namespace dsp
