@@ -31,17 +31,20 @@ struct RowKernels
             f(row + i, other == nullptr ? nullptr : other + i);
         if (i == count)
             return;
-        double rowTail[kWidth] = {};
-        double otherTail[kWidth] = {};
-        for (int32_t j = i; j < count; ++j)
+        // Fixed-length loops: a copy of variable length becomes a call to memcpy.
+        double rowTail[kWidth];
+        double otherTail[kWidth];
+        for (int32_t j = 0; j < kWidth; ++j)
         {
-            rowTail[j - i] = row[j];
-            if (other != nullptr)
-                otherTail[j - i] = other[j];
+            rowTail[j] = i + j < count ? row[i + j] : 0.0;
+            otherTail[j] = other != nullptr && i + j < count ? other[i + j] : 0.0;
         }
         f(rowTail, otherTail);
-        for (int32_t j = i; j < count; ++j)
-            row[j] = rowTail[j - i];
+        for (int32_t j = 0; j < kWidth; ++j)
+        {
+            if (i + j < count)
+                row[i + j] = rowTail[j];
+        }
     }
 
     static void saturatePositiveRow(double* row, int32_t count)
@@ -65,35 +68,50 @@ struct RowKernels
         });
     }
 
-    // Up to kMaxLevels at a time; unused lanes get input 0, whose level is 0.
+    // Up to kMaxLevels at a time; the unused lanes of a last, partly used batch get input 0, whose level is 0.
     static void levels(const double* d, const double* a, double* q, int32_t count)
     {
         for (int32_t first = 0; first < count; first += kMaxLevels)
         {
             const int32_t size = count - first < kMaxLevels ? count - first : kMaxLevels;
-            double input[kMaxLevels] = {};
-            double exponent[kMaxLevels] = {};
-            double level[kMaxLevels];
-            for (int32_t i = 0; i < size; ++i)
-            {
-                input[i] = d[first + i];
-                exponent[i] = a[first + i];
-            }
             const int batches = static_cast<int>((size + kWidth - 1) / kWidth);
             Batch inputs[kMaxLevelBatches];
             Batch exponents[kMaxLevelBatches];
             Batch results[kMaxLevelBatches];
             for (int b = 0; b < batches; ++b)
             {
-                inputs[b] = Batch::load_unaligned(input + b * kWidth);
-                exponents[b] = Batch::load_unaligned(exponent + b * kWidth);
+                inputs[b] = part(d + first + b * kWidth, size - b * kWidth);
+                exponents[b] = part(a + first + b * kWidth, size - b * kWidth);
             }
             detectorLevels(inputs, exponents, results, batches);
             for (int b = 0; b < batches; ++b)
-                results[b].store_unaligned(level + b * kWidth);
-            for (int32_t i = 0; i < size; ++i)
-                q[first + i] = level[i];
+            {
+                const int32_t lanes = size - b * kWidth;
+                if (lanes >= kWidth)
+                {
+                    results[b].store_unaligned(q + first + b * kWidth);
+                    continue;
+                }
+                double tail[kWidth];
+                results[b].store_unaligned(tail);
+                for (int32_t i = 0; i < kWidth; ++i)
+                {
+                    if (i < lanes)
+                        q[first + b * kWidth + i] = tail[i];
+                }
+            }
         }
+    }
+
+    // A batch of the values at p, of which only the first `available` exist; the rest are 0.
+    static Batch part(const double* p, int32_t available)
+    {
+        if (available >= kWidth)
+            return Batch::load_unaligned(p);
+        double lanes[kWidth];
+        for (int32_t i = 0; i < kWidth; ++i)
+            lanes[i] = i < available ? p[i] : 0.0;
+        return Batch::load_unaligned(lanes);
     }
 
     static constexpr MathKernels table(const char* name)
