@@ -458,7 +458,7 @@ private:
         Pair lowPass = dsp::lanes(core.lpL_, core.lpR_);  // float values
         Pair follow = dsp::lanes(core.outL_, core.outR_);
         double meterValue = core.meter_.load();
-        BiquadFilter meter = core.meterFilter_;
+        BiquadFilter::Recursion meter = core.meterFilter_.recursion();
         RatioShape shape = core.shape_;
         Detector det{core.envL_,  core.envR_, core.shortcutL_, core.shortcutR_, core.runL_,
                      core.runR_,  k.attack,   1.0 - k.release};
@@ -587,7 +587,7 @@ private:
         core.outL_ = follow.get(0);
         core.outR_ = follow.get(1);
         core.meter_.store(meterValue);
-        core.meterFilter_ = meter;
+        core.meterFilter_.keepHistory(meter);
         core.shape_ = shape;
         core.shortcutL_ = det.shortcutL;
         core.shortcutR_ = det.shortcutR;
