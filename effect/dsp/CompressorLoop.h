@@ -481,8 +481,8 @@ private:
             shape.update(ratio);
         };
 
-        // Pass 1 for one sample: smoothing, input and side chain.
-        auto input = [&](Chunk& c, int32_t j, int32_t i) {
+        // Pass 1 for one sample: smoothing, then input and side chain.
+        auto smoothing = [&](Chunk& c, int32_t j) {
             if (thresholdMoves)
                 threshold = smooth(threshold, thresholdGoal, cP);
             if (makeupMoves)
@@ -499,7 +499,8 @@ private:
             c.blend[j] = blend;
             c.scale[j] = shape.scale();
             c.exponent[j] = shape.exponent();
-
+        };
+        auto input = [&](Chunk& c, int32_t j, int32_t i) {
             // Both channels in the two lanes of one batch: one chain of the side-chain filter instead of two.
             const Pair x = dsp::finiteOrZero(dsp::lanes(static_cast<double>(inL[i]), static_cast<double>(inR[i])));
             lowPass = roundTo<float>(dsp::flush(lowPass + (x - lowPass) * Pair(cH)));
@@ -547,13 +548,31 @@ private:
             const int32_t nextCount = nextStart < n ? std::min(kChunk, n - nextStart) : 0;
             if (nextCount > 0)
                 beginInputs();
-            const int32_t longer = std::max(count, nextCount);
-            for (int32_t j = 0; j < longer; ++j)
+            const bool steady = nextCount > 0 && !(thresholdMoves || makeupMoves || blendMoves || ratioMoves);
+            if (steady && count == nextCount)
             {
-                if (j < nextCount)
+                // The usual case: nothing moves, and the loop that walks the recursions carries nothing else.
+                for (int32_t j = 0; j < count; ++j)
+                    steadyParameters(*next, j, threshold, makeup, blend, shape);
+                for (int32_t j = 0; j < count; ++j)
+                {
                     input(*next, j, nextStart + j);
-                if (j < count)
                     outputStage(*c, j);
+                }
+            }
+            else
+            {
+                const int32_t longer = std::max(count, nextCount);
+                for (int32_t j = 0; j < longer; ++j)
+                {
+                    if (j < nextCount)
+                    {
+                        smoothing(*next, j);
+                        input(*next, j, nextStart + j);
+                    }
+                    if (j < count)
+                        outputStage(*c, j);
+                }
             }
 
             // Pass 5: output factor and denormal flush of the outputs; an unprocessed channel passes as it came.
@@ -593,6 +612,17 @@ private:
         core.shortcutR_ = det.shortcutR;
         core.runL_ = det.runL;
         core.runR_ = det.runR;
+    }
+
+    // The rows of parameters that do not move.
+    static void steadyParameters(Chunk& c, int32_t j, double threshold, double makeup, double blend,
+                                 const RatioShape& shape)
+    {
+        c.threshold[j] = threshold;
+        c.makeup[j] = makeup;
+        c.blend[j] = blend;
+        c.scale[j] = shape.scale();
+        c.exponent[j] = shape.exponent();
     }
 
     // Saturation of a row in place. Neighbouring samples often differ in sign, and a batch holding both signs
