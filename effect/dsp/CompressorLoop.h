@@ -585,12 +585,9 @@ private:
             else
                 flushRow(c->outR, c->xR, count);
             // Right first: with one output row the left result is the one that stays.
-            for (int32_t i = 0; i < count; ++i)
-            {
-                if (outR != nullptr)
-                    outR[start + i] = static_cast<Sample>(c->outR[i]);
-                outL[start + i] = static_cast<Sample>(c->outL[i]);
-            }
+            if (outR != nullptr)
+                storeRow(outR + start, c->outR, count);
+            storeRow(outL + start, c->outL, count);
             std::swap(c, next);
             count = nextCount;
         }
@@ -612,6 +609,20 @@ private:
         core.shortcutR_ = det.shortcutR;
         core.runL_ = det.runL;
         core.runR_ = det.runR;
+    }
+
+    // A row out to the host's buffer. Doubles go in batches: a loop of plain copies would become a string copy,
+    // which is slow to start for a chunk this short.
+    static void storeRow(Sample* out, const double* row, int32_t count)
+    {
+        int32_t i = 0;
+        if constexpr (std::is_same<Sample, double>::value)
+        {
+            for (; i + kWidth <= count; i += kWidth)
+                load(row + i).store_unaligned(out + i);
+        }
+        for (; i < count; ++i)
+            out[i] = static_cast<Sample>(row[i]);
     }
 
     // The rows of parameters that do not move.
