@@ -2,8 +2,7 @@
 
 #include <atomic>
 
-#include "effect/dsp/CompressorLoop.h"
-#include "effect/dsp/RowKernels.h"
+#include "effect/dsp/LoopBuild.h"
 
 namespace dsp
 {
@@ -12,25 +11,7 @@ const MathKernels& avx2MathKernels();
 
 namespace
 {
-using Baseline = xsimd::sse2;
-
-void processDouble(CompressorCore& core, double** inputs, double** outputs, int32_t n, bool stereo)
-{
-    CompressorLoop<double, Baseline>::run(core, inputs, outputs, n, stereo);
-}
-
-void processFloat(CompressorCore& core, float** inputs, float** outputs, int32_t n, bool stereo)
-{
-    CompressorLoop<float, Baseline>::run(core, inputs, outputs, n, stereo);
-}
-
-constexpr MathKernels kBaseline{"SSE2, two lanes",
-                                &processDouble,
-                                &processFloat,
-                                &RowKernels<Baseline>::saturatePositiveRow,
-                                &RowKernels<Baseline>::saturateNegativeRow,
-                                &RowKernels<Baseline>::applyOutputFactorRow,
-                                &RowKernels<Baseline>::levels};
+constexpr MathKernels kBaseline = LoopBuild<xsimd::sse2>::table("SSE2, two lanes");
 
 bool processorHasAvx2()
 {

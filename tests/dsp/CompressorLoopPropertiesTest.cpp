@@ -32,13 +32,7 @@ struct Stereo
 
 CompressorCore makeCore(const reference::Parameters& p = testsignals::defaultProgram())
 {
-    CompressorCore core;
-    testsignals::applyToCore(core, p);
-    core.reset();
-    core.setSampleRate(44100.0f);
-    core.prepare();
-    core.reset();
-    return core;
+    return testsignals::preparedCore(p);
 }
 
 // Processes in blocks of 512, passing absent rows as null; returns the lowest meter value after a block.

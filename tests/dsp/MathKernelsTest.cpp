@@ -173,12 +173,7 @@ void renderSetting(const Setting& setting, const std::vector<double>& left, cons
 {
     reference::Parameters p = testsignals::defaultProgram();
     setting.edit(p);
-    CompressorCore core;
-    testsignals::applyToCore(core, p);
-    core.reset();
-    core.setSampleRate(44100.0f);
-    core.prepare();
-    core.reset();
+    CompressorCore core = testsignals::preparedCore(p);
     std::vector<Sample> inL(left.begin(), left.end());
     std::vector<Sample> inR(right.begin(), right.end());
     std::vector<Sample> outL(left.size());

@@ -50,6 +50,18 @@ inline void applyToCore(CompressorCore& core, const reference::Parameters& p)
     core.setLink(p.link);
 }
 
+// A core with these settings, prepared at 44.1 kHz as the effect does it: suspend, resume (rate, prepare), suspend.
+inline CompressorCore preparedCore(const reference::Parameters& p)
+{
+    CompressorCore core;
+    applyToCore(core, p);
+    core.reset();
+    core.setSampleRate(44100.0f);
+    core.prepare();
+    core.reset();
+    return core;
+}
+
 // The values of the factory program "Default".
 inline reference::Parameters defaultProgram()
 {
