@@ -494,11 +494,7 @@ private:
             }
             if (blendMoves)
                 blend = smooth(blend, blendGoal, cP);
-            c.threshold[j] = threshold;
-            c.makeup[j] = makeup;
-            c.blend[j] = blend;
-            c.scale[j] = shape.scale();
-            c.exponent[j] = shape.exponent();
+            parameterRows(c, j, threshold, makeup, blend, shape);
         };
         auto input = [&](Chunk& c, int32_t j, int32_t i) {
             // Both channels in the two lanes of one batch: one chain of the side-chain filter instead of two.
@@ -553,7 +549,7 @@ private:
             {
                 // The usual case: nothing moves, and the loop that walks the recursions carries nothing else.
                 for (int32_t j = 0; j < count; ++j)
-                    steadyParameters(*next, j, threshold, makeup, blend, shape);
+                    parameterRows(*next, j, threshold, makeup, blend, shape);
                 for (int32_t j = 0; j < count; ++j)
                 {
                     input(*next, j, nextStart + j);
@@ -625,9 +621,9 @@ private:
             out[i] = static_cast<Sample>(row[i]);
     }
 
-    // The rows of parameters that do not move.
-    static void steadyParameters(Chunk& c, int32_t j, double threshold, double makeup, double blend,
-                                 const RatioShape& shape)
+    // The parameters' rows at sample j.
+    static void parameterRows(Chunk& c, int32_t j, double threshold, double makeup, double blend,
+                              const RatioShape& shape)
     {
         c.threshold[j] = threshold;
         c.makeup[j] = makeup;

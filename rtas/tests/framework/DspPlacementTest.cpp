@@ -59,6 +59,14 @@ protected:
     {
         MakeGroup([]() -> CProcess* { return new DspInstance; }, []() -> CProcess* { return new DspInstance; });
     }
+    // A 'Kvmm' instance whose DSP object has been placed on a DSP of a group with a manager.
+    void PlaceInstance(int32_t& index)
+    {
+        OfferManager();
+        MakeDspGroup();
+        index = CreateInstance(kKvmm);
+        ASSERT_EQ(Type(kKvmm).AcquireDSPObject(&Instance(kKvmm, index)), 0);
+    }
     CDSPProcessType& Type(uint32_t number)
     {
         return *dynamic_cast<CDSPProcessType*>(fGroup->FindProcessType(number));
@@ -265,10 +273,8 @@ TEST_P(DspPlacement, ADspOfAnUnknownCardIsRaisedAndItsRoomGivenBack)
 
 TEST_P(DspPlacement, ADspObjectThatCannotBeHandedBackStopsTheDeletionWithMinus7150)
 {
-    OfferManager();
-    MakeDspGroup();
-    const int32_t index = CreateInstance(kKvmm);
-    ASSERT_EQ(Type(kKvmm).AcquireDSPObject(&Instance(kKvmm, index)), 0);
+    int32_t index = 0;
+    ASSERT_NO_FATAL_FAILURE(PlaceInstance(index));
     // The object has made itself the DSP's client, as loading its code does.
     CDSP* object = Instance(kKvmm, index).GetDSPObject();
     rtas::dsp::SetDSPClientVal(fDspA, HostWord(reinterpret_cast<uintptr_t>(object)));
@@ -285,10 +291,8 @@ TEST_P(DspPlacement, ADspObjectThatCannotBeHandedBackStopsTheDeletionWithMinus71
 
 TEST_P(DspPlacement, AnObjectThatIsNotTheDspsClientLeavesItsShellAlone)
 {
-    OfferManager();
-    MakeDspGroup();
-    const int32_t index = CreateInstance(kKvmm);
-    ASSERT_EQ(Type(kKvmm).AcquireDSPObject(&Instance(kKvmm, index)), 0);
+    int32_t index = 0;
+    ASSERT_NO_FATAL_FAILURE(PlaceInstance(index));
     // Another client runs its shell there.
     rtas::dsp::SetDSPClientVal(fDspA, 0x5150);
     const int32_t loadsBefore = QorKitCallCount("DsiLoadShell");
@@ -300,10 +304,8 @@ TEST_P(DspPlacement, AnObjectThatIsNotTheDspsClientLeavesItsShellAlone)
 
 TEST_P(DspPlacement, TeardownWithInstancesStillOnTheirDspsLeavesNothingBehind)
 {
-    OfferManager();
-    MakeDspGroup();
-    const int32_t index = CreateInstance(kKvmm);
-    ASSERT_EQ(Type(kKvmm).AcquireDSPObject(&Instance(kKvmm, index)), 0);
+    int32_t index = 0;
+    ASSERT_NO_FATAL_FAILURE(PlaceInstance(index));
     fGroup.reset();
     rtas::SetModuleGroup(nullptr);
     EXPECT_EQ(ClientValue(fDspA), 0);
