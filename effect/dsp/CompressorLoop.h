@@ -33,6 +33,7 @@
 #include "effect/dsp/MathKernels.h"
 #include "effect/dsp/PortableMath.h"
 #include "effect/dsp/Shaping.h"
+#include "effect/dsp/SideChainLowPass.h"
 
 template <typename Sample>
 struct CompressorLoop
@@ -432,7 +433,7 @@ private:
         double makeup = core.makeupSmoothed_;
         float ratio = core.ratioSmoothed_;
         double blend = core.blendSmoothed_;
-        Lanes lowPass = dsp::lanes(core.lpL_, core.lpR_);  // float values
+        dsp::SideChainLowPass lowPass(dsp::lanes(core.lpL_, core.lpR_), cH);
         Lanes follow = dsp::lanes(core.outL_, core.outR_);
         double meterValue = core.meter_.load();
         BiquadFilter meter = core.meterFilter_;
@@ -479,9 +480,9 @@ private:
 
             // Both channels in the two lanes of one batch: one chain of the side-chain filter instead of two.
             const Lanes x = dsp::finiteOrZero(dsp::lanes(static_cast<double>(inL[i]), static_cast<double>(inR[i])));
-            lowPass = roundTo<float>(dsp::flush(lowPass + (x - lowPass) * Lanes(cH)));
+            const Lanes lowPassed = lowPass.step(x);
             storeLanes(x, c.xL + j, c.xR + j);
-            storeLanes(highPass ? x - lowPass : x, c.sL + j, c.sR + j);
+            storeLanes(highPass ? x - lowPassed : x, c.sL + j, c.sR + j);
         };
 
         // Pass 4 for one sample: meter, blend and followers, both channels in the lanes of one batch. An
@@ -524,6 +525,7 @@ private:
             const int32_t nextCount = nextStart < n ? std::min(kChunk, n - nextStart) : 0;
             if (nextCount > 0)
                 beginInputs();
+            lowPass.beginChunk();
             const int32_t longer = std::max(count, nextCount);
             for (int32_t j = 0; j < longer; ++j)
             {
@@ -532,6 +534,9 @@ private:
                 if (j < count)
                     outputStage(*c, j);
             }
+            // Pass 2 of the next iteration reads the side-chain rows.
+            if (lowPass.stepsDiffered())
+                lowPass.repair(next->xL, next->xR, next->sL, next->sR, nextCount, highPass);
 
             // Pass 5: output factor and denormal flush of the outputs; an unprocessed channel passes as it came.
             const dsp::MathKernels& kernels = dsp::mathKernels();
@@ -560,8 +565,8 @@ private:
         core.blendSmoothed_ = blend;
         core.envL_ = det.envL;
         core.envR_ = det.envR;
-        core.lpL_ = static_cast<float>(lowPass.get(0));
-        core.lpR_ = static_cast<float>(lowPass.get(1));
+        core.lpL_ = static_cast<float>(lowPass.state().get(0));
+        core.lpR_ = static_cast<float>(lowPass.state().get(1));
         core.outL_ = follow.get(0);
         core.outR_ = follow.get(1);
         core.meter_.store(meterValue);

@@ -1,0 +1,85 @@
+// The side-chain low-pass of both channels, left and right in the two lanes of one batch. Its state lives in float:
+// every step rounds to float after the denormal flush, and those roundings must be exactly the plain step's.
+//
+// The plain step (difference, product, sum, flush, two conversions) is the longest sample-to-sample chain of the
+// loop. The filter instead walks a shorter chain, state * (1 - c) + x * c, and computes the plain step beside it
+// from the same state, off the chain. The two round to different floats only when the value lies within a few ulps
+// of a float rounding midpoint, or is so small that the flush decides it: rarely, except while the state decays to
+// zero after loud input. A chunk in which any step differed is walked again, the plain way, from its first state.
+//
+// Audio thread only, inside the loop's block; no allocation, no lock.
+#pragma once
+
+#include <cstdint>
+
+#include "effect/dsp/DspMath.h"
+#include "effect/dsp/PortableMath.h"
+
+namespace dsp
+{
+class SideChainLowPass
+{
+public:
+    // state: the float values of both channels; c: the filter's coefficient.
+    SideChainLowPass(Lanes state, double c) : state_(state), c_(c), keep_(1.0 - c) {}
+
+    Lanes state() const { return state_; }
+
+    // Marks the start of a chunk: a repair walks again from here.
+    void beginChunk()
+    {
+        start_ = state_;
+        differs_ = _mm_setzero_ps();
+    }
+
+    // One step of both channels; returns the new state. The two results are compared as floats, before the
+    // conversion back that only the chain needs, and their differing bits gathered rather than branched on: a
+    // branch per sample would cost more than the chain it shortens.
+    Lanes step(Lanes x)
+    {
+        const __m128 exact = _mm_cvtpd_ps(plainSum(state_, x, Lanes(c_)));
+        const __m128 fast = _mm_cvtpd_ps(state_ * Lanes(keep_) + x * Lanes(c_));
+        differs_ = _mm_or_ps(differs_, _mm_xor_ps(fast, exact));
+        state_ = Lanes(_mm_cvtps_pd(fast));
+        return state_;
+    }
+
+    // Whether a step since beginChunk() rounded otherwise than the plain step would have from the same state.
+    // Bitwise, so a zero of the wrong sign counts too.
+    bool stepsDiffered() const
+    {
+        const __m128i bits = _mm_castps_si128(differs_);
+        return _mm_movemask_epi8(_mm_cmpeq_epi8(bits, _mm_setzero_si128())) != 0xFFFF;
+    }
+
+    // Walks the chunk again the plain way from its first state: the side-chain rows (the high-passed input, or the
+    // input itself when the filter is off) and the state carried on. x rows are the chunk's inputs.
+    void repair(const double* xL, const double* xR, double* sL, double* sR, int32_t count, bool highPass)
+    {
+        Lanes state = start_;
+        for (int32_t j = 0; j < count; ++j)
+        {
+            const Lanes x = lanes(xL[j], xR[j]);
+            state = toFloat(plainSum(state, x, Lanes(c_)));
+            const Lanes side = highPass ? x - state : x;
+            _mm_store_sd(sL + j, side);
+            _mm_storeh_pd(sR + j, side);
+        }
+        state_ = state;
+        differs_ = _mm_setzero_ps();
+    }
+
+private:
+    // The step as the filter is defined, before its rounding to float: the state moves by c of its distance to x
+    // and is flushed.
+    static Lanes plainSum(Lanes state, Lanes x, Lanes c) { return flush(state + (x - state) * c); }
+
+    static Lanes toFloat(Lanes x) { return Lanes(_mm_cvtps_pd(_mm_cvtpd_ps(x))); }
+
+    Lanes state_;
+    Lanes start_ = Lanes(0.0);
+    __m128 differs_ = _mm_setzero_ps();  // bits in which a step's two results differed, both channels
+    double c_;
+    double keep_;
+};
+}  // namespace dsp
