@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "effect/dsp/CompressorLoop.h"
+#include "effect/dsp/MathKernels.h"
 #include "effect/dsp/PortableMath.h"
 
 namespace
@@ -195,15 +195,13 @@ void CompressorCore::copy(double** inputs, double** outputs, int32_t n)
     copyBlock(inputs, outputs, n);
 }
 
+// The loop built for the widest batches this processor runs.
 void CompressorCore::process(float** inputs, float** outputs, int32_t n, bool stereo)
 {
-    CompressorLoop<float>::run(*this, inputs, outputs, n, stereo);
+    dsp::mathKernels().processFloat(*this, inputs, outputs, n, stereo);
 }
 
 void CompressorCore::process(double** inputs, double** outputs, int32_t n, bool stereo)
 {
-    CompressorLoop<double>::run(*this, inputs, outputs, n, stereo);
+    dsp::mathKernels().processDouble(*this, inputs, outputs, n, stereo);
 }
-
-template struct CompressorLoop<float>;
-template struct CompressorLoop<double>;

@@ -73,7 +73,7 @@ public:
     const BiquadFilter& meterFilter() const { return meterFilter_; }
 
 private:
-    template <typename Sample>
+    template <typename Sample, class Arch>
     friend struct CompressorLoop;
 
     template <typename Sample>

@@ -1,5 +1,7 @@
-// The compressor's per-sample loop, written once for both sample types. CompressorPrecision names the values the
-// 32-bit form keeps in single precision; everything else is double in both forms.
+// The compressor's per-sample loop, written once for both sample types and every width of SIMD batch.
+// CompressorPrecision names the values the 32-bit form keeps in single precision; everything else is double in
+// both forms. Arch is the architecture of the batches whose lanes carry samples side by side (two lanes with SSE2,
+// four with AVX2); the recursions that walk sample by sample carry the two channels in the lanes of a pair.
 //
 // Audio thread only; the caller holds the effect mutex. No allocation, no lock. The core's state is copied into
 // locals for the block and written back once, so output stores cannot alias it and force reloads.
@@ -30,12 +32,12 @@
 #include "effect/dsp/DecayRun.h"
 #include "effect/dsp/DspMath.h"
 #include "effect/dsp/EnvelopeDetector.h"
-#include "effect/dsp/MathKernels.h"
+#include "effect/dsp/RowKernels.h"
 #include "effect/dsp/PortableMath.h"
 #include "effect/dsp/Shaping.h"
 #include "effect/dsp/SideChainLowPass.h"
 
-template <typename Sample>
+template <typename Sample, class Arch = xsimd::sse2>
 struct CompressorLoop
 {
     using Gain = typename CompressorPrecision<Sample>::Gain;
@@ -71,10 +73,14 @@ struct CompressorLoop
     }
 
 private:
-    using Lanes = dsp::Lanes;
-    using LaneMask = dsp::LaneMask;
+    using Lanes = xsimd::batch<double, Arch>;
+    using LaneMask = xsimd::batch_bool<double, Arch>;
+    using Pair = dsp::Lanes;  // left and right
+    using Rows = dsp::RowKernels<Arch>;
+    using Run = dsp::ChannelRun<Lanes>;
+    static constexpr int32_t kWidth = static_cast<int32_t>(Lanes::size);
     static constexpr int32_t kChunk = LoopCoefficients::kRun;
-    static constexpr int32_t kPadded = dsp::ChannelRun::kPadded;  // a last, partly used batch reads past the chunk
+    static constexpr int32_t kPadded = Run::kPadded;  // a last, partly used batch reads past the chunk
 
     // Per-sample values of one chunk, handed from pass to pass.
     struct Chunk
@@ -104,28 +110,34 @@ private:
     template <int M, bool Linked>
     static void channelGains(double envL, double envR, Gain& gL, Gain& gR)
     {
-        Lanes left;
-        Lanes right;
-        channelGains<M, Linked>(Lanes(envL), Lanes(envR), left, right);
+        Pair left;
+        Pair right;
+        channelGains<M, Linked>(Pair(envL), Pair(envR), left, right);
         gL = static_cast<Gain>(left.get(0));
         gR = static_cast<Gain>(right.get(0));
     }
 
     // Rounds each lane to T (float or double). A product of two floats is exact in double, and a double square root
     // rounded to float is the float square root, so float arithmetic can be carried out this way.
-    template <typename T>
-    static Lanes roundTo(Lanes x)
+    template <typename T, class B>
+    static B roundTo(B x)
     {
-        if constexpr (std::is_same<T, float>::value)
-            return Lanes(_mm_cvtps_pd(_mm_cvtpd_ps(x)));
-        else
+        if constexpr (!std::is_same<T, float>::value)
             return x;
+        else if constexpr (B::size == 2)
+            return B(_mm_cvtps_pd(_mm_cvtpd_ps(x)));
+        else
+            return B(_mm256_cvtps_pd(_mm256_cvtpd_ps(x)));
     }
 
-    static Lanes gainOf(Lanes env) { return roundTo<Gain>(Lanes(0.03) / (env * env + Lanes(0.03))); }
+    template <class B>
+    static B gainOf(B env)
+    {
+        return roundTo<Gain>(B(0.03) / (env * env + B(0.03)));
+    }
 
-    template <int M, bool Linked>
-    static void channelGains(Lanes envL, Lanes envR, Lanes& gL, Lanes& gR)
+    template <int M, bool Linked, class B>
+    static void channelGains(B envL, B envR, B& gL, B& gR)
     {
         if (Linked)
         {
@@ -133,15 +145,24 @@ private:
         }
         else
         {
-            gL = M == kRight ? Lanes(1.0) : gainOf(envL);
-            gR = M == kLeft ? Lanes(1.0) : gainOf(envR);
+            gL = M == kRight ? B(1.0) : gainOf(envL);
+            gR = M == kLeft ? B(1.0) : gainOf(envR);
         }
     }
 
     static Lanes load(const double* p) { return Lanes::load_unaligned(p); }
 
+    // One bit per lane, lane 0 lowest.
+    static int bitsOf(LaneMask m)
+    {
+        if constexpr (kWidth == 2)
+            return _mm_movemask_pd(m);
+        else
+            return _mm256_movemask_pd(m);
+    }
+
     // The two lanes to two rows.
-    static void storeLanes(Lanes v, double* first, double* second)
+    static void storeLanes(Pair v, double* first, double* second)
     {
         _mm_store_sd(first, v);
         _mm_storeh_pd(second, v);
@@ -188,7 +209,8 @@ private:
             ahead.input[j] = std::fabs(side[j]) * c.threshold[j] * c.scale[j];
             ahead.known[j] = false;
         }
-        ahead.input[count] = 0.0;  // the unused lane of a last, partly used batch
+        for (int32_t j = count; j < count + kWidth - 1; ++j)
+            ahead.input[j] = 0.0;  // the unused lanes of a last, partly used batch
     }
 
     // A feed-forward step that needs its level is often followed by more: the envelope rises over a few samples
@@ -215,7 +237,7 @@ private:
             if (size_ == 0)
                 return;
             double q[kCapacity];
-            dsp::mathKernels().detectorLevels(input_, exponent_, q, size_);
+            Rows::levels(input_, exponent_, q, size_);
             for (int i = 0; i < size_; ++i)
                 *level_[i] = q[i];
             size_ = 0;
@@ -339,8 +361,8 @@ private:
         forwardInputs(c, c.sL, count, aheadL);
         forwardInputs(c, c.sR, count, aheadR);
 
-        dsp::ChannelRun runL;
-        dsp::ChannelRun runR;
+        Run runL;
+        Run runR;
         // A run begun under another release time does not go on.
         if (det.runL.offset < 0 || det.runL.keep != det.keep)
             runL.begin(0, count, det.envL, det.keep, det.runL);
@@ -380,19 +402,20 @@ private:
             if (M != kLeft)
                 (roundTo<Reduced>(load(c.xR + j) * gR) * makeup).store_unaligned(c.shapedR + j);
 
-            // The second lane counts unless it lies past the chunk or begins a channel's next run.
-            const bool second = j + 1 < count && runL.continuesAfter(j) && runR.continuesAfter(j);
-            const int valid = second ? 3 : 1;
-            const int raisingL = ~_mm_movemask_pd(decayOnlyL) & valid;
-            const int raisingR = ~_mm_movemask_pd(decayOnlyR) & valid;
+            // The lanes that count: those inside the chunk and before either channel's run ends.
+            const int32_t lanes =
+                std::min(std::min(kWidth, count - j), std::min(runL.remainingFrom(j), runR.remainingFrom(j)));
+            const int valid = (1 << lanes) - 1;
+            const int raisingL = ~bitsOf(decayOnlyL) & valid;
+            const int raisingR = ~bitsOf(decayOnlyR) & valid;
             if ((raisingL | raisingR) == 0)
             {
-                j += second ? 2 : 1;
+                j += lanes;
                 continue;
             }
             // The first sample whose step may raise an envelope goes alone; the channels whose steps may raise
             // begin new runs after it.
-            const int first = ((raisingL | raisingR) & 1) ? 0 : 1;
+            const int first = __builtin_ctz(static_cast<unsigned>(raisingL | raisingR));
             const bool left = (raisingL >> first) & 1;
             const bool right = (raisingR >> first) & 1;
             det.envL = envL.get(first);
@@ -433,10 +456,10 @@ private:
         double makeup = core.makeupSmoothed_;
         float ratio = core.ratioSmoothed_;
         double blend = core.blendSmoothed_;
-        dsp::SideChainLowPass lowPass(dsp::lanes(core.lpL_, core.lpR_), cH);
-        Lanes follow = dsp::lanes(core.outL_, core.outR_);
+        dsp::SideChainLowPass<Arch> lowPass(dsp::lanes(core.lpL_, core.lpR_), cH);
+        Pair follow = dsp::lanes(core.outL_, core.outR_);
         double meterValue = core.meter_.load();
-        BiquadFilter meter = core.meterFilter_;
+        BiquadFilter::Recursion meter = core.meterFilter_.recursion();
         RatioShape shape = core.shape_;
         Detector det{core.envL_,  core.envR_, core.shortcutL_, core.shortcutR_, core.runL_,
                      core.runR_,  k.attack,   1.0 - k.release};
@@ -459,8 +482,8 @@ private:
             shape.update(ratio);
         };
 
-        // Pass 1 for one sample: smoothing, input and side chain.
-        auto input = [&](Chunk& c, int32_t j, int32_t i) {
+        // Pass 1 for one sample: smoothing, then input and side chain.
+        auto smoothing = [&](Chunk& c, int32_t j) {
             if (thresholdMoves)
                 threshold = smooth(threshold, thresholdGoal, cP);
             if (makeupMoves)
@@ -477,10 +500,11 @@ private:
             c.blend[j] = blend;
             c.scale[j] = shape.scale();
             c.exponent[j] = shape.exponent();
-
+        };
+        auto input = [&](Chunk& c, int32_t j, int32_t i) {
             // Both channels in the two lanes of one batch: one chain of the side-chain filter instead of two.
-            const Lanes x = dsp::finiteOrZero(dsp::lanes(static_cast<double>(inL[i]), static_cast<double>(inR[i])));
-            const Lanes lowPassed = lowPass.step(x);
+            const Pair x = dsp::finiteOrZero(dsp::lanes(static_cast<double>(inL[i]), static_cast<double>(inR[i])));
+            const Pair lowPassed = lowPass.step(x);
             storeLanes(x, c.xL + j, c.xR + j);
             storeLanes(highPass ? x - lowPassed : x, c.sL + j, c.sR + j);
         };
@@ -489,12 +513,12 @@ private:
         // unprocessed channel passes unchanged, but its follower still runs.
         auto outputStage = [&](Chunk& c, int32_t j) {
             meterValue = meter.tick(c.meterIn[j]);
-            const Lanes b(c.blend[j]);
-            const Lanes x = dsp::lanes(c.xL[j], c.xR[j]);
-            const Lanes blended = (Lanes(1.0) - b) * x + b * dsp::lanes(c.shapedL[j], c.shapedR[j]);
-            const Lanes target = M == kBoth ? blended : M == kLeft ? dsp::lanes(blended.get(0), c.xR[j])
+            const Pair b(c.blend[j]);
+            const Pair x = dsp::lanes(c.xL[j], c.xR[j]);
+            const Pair blended = (Pair(1.0) - b) * x + b * dsp::lanes(c.shapedL[j], c.shapedR[j]);
+            const Pair target = M == kBoth ? blended : M == kLeft ? dsp::lanes(blended.get(0), c.xR[j])
                                                                    : dsp::lanes(c.xL[j], blended.get(1));
-            follow = dsp::flush(follow + (target - follow) * Lanes(cO));
+            follow = dsp::flush(follow + (target - follow) * Pair(cO));
             storeLanes(blended, c.outL + j, c.outR + j);
             storeLanes(follow, c.followL + j, c.followR + j);
         };
@@ -526,35 +550,49 @@ private:
             if (nextCount > 0)
                 beginInputs();
             lowPass.beginChunk();
-            const int32_t longer = std::max(count, nextCount);
-            for (int32_t j = 0; j < longer; ++j)
+            const bool steady = nextCount > 0 && !(thresholdMoves || makeupMoves || blendMoves || ratioMoves);
+            if (steady && count == nextCount)
             {
-                if (j < nextCount)
+                // The usual case: nothing moves, and the loop that walks the recursions carries nothing else.
+                for (int32_t j = 0; j < count; ++j)
+                    steadyParameters(*next, j, threshold, makeup, blend, shape);
+                for (int32_t j = 0; j < count; ++j)
+                {
                     input(*next, j, nextStart + j);
-                if (j < count)
                     outputStage(*c, j);
+                }
+            }
+            else
+            {
+                const int32_t longer = std::max(count, nextCount);
+                for (int32_t j = 0; j < longer; ++j)
+                {
+                    if (j < nextCount)
+                    {
+                        smoothing(*next, j);
+                        input(*next, j, nextStart + j);
+                    }
+                    if (j < count)
+                        outputStage(*c, j);
+                }
             }
             // Pass 2 of the next iteration reads the side-chain rows.
             if (lowPass.stepsDiffered())
                 lowPass.repair(next->xL, next->xR, next->sL, next->sR, nextCount, highPass);
 
             // Pass 5: output factor and denormal flush of the outputs; an unprocessed channel passes as it came.
-            const dsp::MathKernels& kernels = dsp::mathKernels();
             if (M != kRight)
-                kernels.applyOutputFactor(c->outL, c->followL, count);
+                Rows::applyOutputFactorRow(c->outL, c->followL, count);
             else
                 flushRow(c->outL, c->xL, count);
             if (M != kLeft)
-                kernels.applyOutputFactor(c->outR, c->followR, count);
+                Rows::applyOutputFactorRow(c->outR, c->followR, count);
             else
                 flushRow(c->outR, c->xR, count);
             // Right first: with one output row the left result is the one that stays.
-            for (int32_t i = 0; i < count; ++i)
-            {
-                if (outR != nullptr)
-                    outR[start + i] = static_cast<Sample>(c->outR[i]);
-                outL[start + i] = static_cast<Sample>(c->outL[i]);
-            }
+            if (outR != nullptr)
+                storeRow(outR + start, c->outR, count);
+            storeRow(outL + start, c->outL, count);
             std::swap(c, next);
             count = nextCount;
         }
@@ -570,12 +608,37 @@ private:
         core.outL_ = follow.get(0);
         core.outR_ = follow.get(1);
         core.meter_.store(meterValue);
-        core.meterFilter_ = meter;
+        core.meterFilter_.keepHistory(meter);
         core.shape_ = shape;
         core.shortcutL_ = det.shortcutL;
         core.shortcutR_ = det.shortcutR;
         core.runL_ = det.runL;
         core.runR_ = det.runR;
+    }
+
+    // A row out to the host's buffer. Doubles go in batches: a loop of plain copies would become a string copy,
+    // which is slow to start for a chunk this short.
+    static void storeRow(Sample* out, const double* row, int32_t count)
+    {
+        int32_t i = 0;
+        if constexpr (std::is_same<Sample, double>::value)
+        {
+            for (; i + kWidth <= count; i += kWidth)
+                load(row + i).store_unaligned(out + i);
+        }
+        for (; i < count; ++i)
+            out[i] = static_cast<Sample>(row[i]);
+    }
+
+    // The rows of parameters that do not move.
+    static void steadyParameters(Chunk& c, int32_t j, double threshold, double makeup, double blend,
+                                 const RatioShape& shape)
+    {
+        c.threshold[j] = threshold;
+        c.makeup[j] = makeup;
+        c.blend[j] = blend;
+        c.scale[j] = shape.scale();
+        c.exponent[j] = shape.exponent();
     }
 
     // Saturation of a row in place. Neighbouring samples often differ in sign, and a batch holding both signs
@@ -599,9 +662,8 @@ private:
             negativeAt[negatives] = j;
             negatives += x < 0.0;
         }
-        const dsp::MathKernels& kernels = dsp::mathKernels();
-        kernels.saturatePositive(positive, positives);
-        kernels.saturateNegative(negative, negatives);
+        Rows::saturatePositiveRow(positive, positives);
+        Rows::saturateNegativeRow(negative, negatives);
         for (int32_t i = 0; i < positives; ++i)
             row[positiveAt[i]] = positive[i];
         for (int32_t i = 0; i < negatives; ++i)
@@ -610,18 +672,19 @@ private:
 
     static void flushRow(double* out, const double* in, int32_t count)
     {
-        for (int32_t i = 0; i < count; i += dsp::kLanes)
+        for (int32_t i = 0; i < count; i += kWidth)
             dsp::flush(load(in + i)).store_unaligned(out + i);
     }
 
-    // A chunk of odd length leaves its last batch half used: the lane past the end is computed and thrown away,
-    // from zeros rather than leftovers.
+    // A chunk whose length is no multiple of the width leaves its last batch partly used: the lanes past the end
+    // are computed and thrown away, from zeros rather than leftovers.
     static void clearTail(Chunk& c, int32_t count)
     {
-        if (count % dsp::kLanes == 0)
-            return;
         for (double* row : {c.xL, c.xR, c.sL, c.sR, c.threshold, c.scale, c.exponent, c.makeup, c.blend, c.meterIn,
                             c.shapedL, c.shapedR, c.outL, c.outR, c.followL, c.followR})
-            row[count] = 0.0;
+        {
+            for (int32_t j = count; j % kWidth != 0; ++j)
+                row[j] = 0.0;
+        }
     }
 };

@@ -44,14 +44,16 @@ inline void decayStepwise(double env, double keep, int32_t steps, double* before
 
 // One channel's current run within a chunk. A run that decays stepwise is walked ahead to the chunk's end; one
 // that decays by products spans chunks and blocks and begins anew after kRun samples, at a place that depends
-// on where it began and not on where chunks end.
+// on where it began and not on where chunks end. Batch is the loop's batch of lanes.
+template <class Batch>
 struct ChannelRun
 {
-    static constexpr int32_t kPadded = LoopCoefficients::kRun + kLanes;
+    // Room for a last batch that begins at a run's or chunk's last sample.
+    static constexpr int32_t kPadded = LoopCoefficients::kRun + kWidestLanes;
 
     int32_t origin = 0;  // chunk index of the run's first sample (negative when it began in an earlier chunk)
     bool stepwise = false;
-    Lanes start;
+    Batch start;
     double before[kPadded];
     double between[kPadded];
 
@@ -66,10 +68,16 @@ struct ChannelRun
     void resume(int32_t first, int32_t count, const DecayRun& run)
     {
         origin = first - run.offset;
-        start = Lanes(run.start);
+        start = Batch(run.start);
         stepwise = !(run.start >= kFineEnvelope);
         if (stepwise)
-            decayStepwise(run.start, run.keep, count - first, before, between);
+        {
+            const int32_t steps = count - first;
+            decayStepwise(run.start, run.keep, steps, before, between);
+            // The lanes of a last batch that lie past the chunk read the last envelope, not leftovers.
+            for (int32_t i = steps + 1; i < kPadded; ++i)
+                before[i] = between[i] = before[steps];
+        }
     }
 
     // Begins anew when the run has reached its length at chunk index j.
@@ -82,22 +90,25 @@ struct ChannelRun
         resume(j, count, run);
     }
 
-    // Whether the sample after chunk index j still belongs to this run.
-    bool continuesAfter(int32_t j) const { return stepwise || j + 1 - origin < LoopCoefficients::kRun; }
+    // How many samples from chunk index j on still belong to this run (at least one, after renew).
+    int32_t remainingFrom(int32_t j) const
+    {
+        return stepwise ? LoopCoefficients::kRun : LoopCoefficients::kRun - (j - origin);
+    }
 
-    // The envelopes before samples j and j + 1 and between their steps.
-    void envelopes(int32_t j, const LoopCoefficients& k, Lanes& envBefore, Lanes& envBetween) const
+    // The envelopes before the samples from j on, one per lane, and between their steps.
+    void envelopes(int32_t j, const LoopCoefficients& k, Batch& envBefore, Batch& envBetween) const
     {
         const int32_t i = j - origin;
         if (stepwise)
         {
-            envBefore = Lanes::load_unaligned(before + i);
-            envBetween = Lanes::load_unaligned(between + i);
+            envBefore = Batch::load_unaligned(before + i);
+            envBetween = Batch::load_unaligned(between + i);
         }
         else
         {
-            envBefore = flush(start * Lanes::load_unaligned(k.decayBefore + i));
-            envBetween = flush(start * Lanes::load_unaligned(k.decayBetween + i));
+            envBefore = flush(start * Batch::load_unaligned(k.decayBefore + i));
+            envBetween = flush(start * Batch::load_unaligned(k.decayBetween + i));
         }
     }
 

@@ -16,6 +16,7 @@
 namespace dsp
 {
 constexpr int kMaxLevelBatches = 8;
+constexpr int32_t kMaxLevels = 16;  // levels computed side by side at most, in batches of any width
 
 // The levels q for n batches of detector inputs d under the ratio exponents, lane by lane, in batches of any
 // width. One level is a long chain of dependent maths, longer than a processor looks ahead, so the batches go
@@ -80,10 +81,12 @@ struct DetectorShortcut
     }
 
     // below() for a batch of steps, lane by lane.
-    LaneMask below(Lanes d, Lanes env, Lanes a) const
+    template <class A>
+    xsimd::batch_bool<double, A> below(xsimd::batch<double, A> d, xsimd::batch<double, A> env,
+                                       xsimd::batch<double, A> a) const
     {
-        return (d <= Lanes(1.0)) || (a == Lanes(0.0)) ||
-               ((a == Lanes(exponent)) && (d <= Lanes(safeInput)) && (Lanes(safeLevel) <= env));
+        using B = xsimd::batch<double, A>;
+        return (d <= B(1.0)) || (a == B(0.0)) || ((a == B(exponent)) && (d <= B(safeInput)) && (B(safeLevel) <= env));
     }
 
     // Keeps the largest input whose level is below the envelope now, or any such input once the envelope has
@@ -105,16 +108,19 @@ struct DetectorShortcut
     }
 };
 
-// The rise of a step whose level q = detectorLevel(d, a) is at hand.
-inline void rise(double d, double q, double& env, DetectorShortcut& shortcut, double a, double attack)
+// The rise of a step whose level q = detectorLevel(d, a) is at hand. The loop's steps are always inlined: the
+// loop is also built for wider batches, and no out-of-line copy from that build may stand in for this one.
+[[gnu::always_inline]] inline void rise(double d, double q, double& env, DetectorShortcut& shortcut, double a,
+                                        double attack)
 {
     shortcut.learn(d, q, env, a);
     env = env + attack * maxZero(q - env);
 }
 
 // knownLevel, when known is set, is detectorLevel(d, a) computed ahead.
-inline void detectorStep(double d, double& env, DetectorShortcut& shortcut, double a, double attack, double keep,
-                         bool known = false, double knownLevel = 0.0)
+[[gnu::always_inline]] inline void detectorStep(double d, double& env, DetectorShortcut& shortcut, double a,
+                                                double attack, double keep, bool known = false,
+                                                double knownLevel = 0.0)
 {
     if (!shortcut.below(d, env, a))
         rise(d, known ? knownLevel : detectorLevel(d, a), env, shortcut, a, attack);

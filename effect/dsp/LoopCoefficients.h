@@ -18,10 +18,12 @@ struct LoopCoefficients
 
     // The envelope's decay over runs of detector steps that only decay: (1 - release)^(2i) before sample i of a run
     // (also carried to double-double precision) and (1 - release)^(2i + 1) between its two steps.
+    // The tables reach past kRun so a batch of the widest lanes beginning at a run's last sample stays inside.
     static constexpr int kRun = 64;
-    double decayBefore[kRun + 1] = {};
-    double decayBetween[kRun + 1] = {};
-    dsp::DoubleDouble decayBeforeExact[kRun + 1] = {};
+    static constexpr int kTable = kRun + dsp::kWidestLanes;
+    double decayBefore[kTable] = {};
+    double decayBetween[kTable] = {};
+    dsp::DoubleDouble decayBeforeExact[kTable] = {};
 };
 
 class LoopCoefficientCache
@@ -46,26 +48,8 @@ private:
     // Decay per time constant of every follower.
     static constexpr double kDecay = 0.1091012;
 
-    void compute()
-    {
-        const double fs = rate_;
-        value_.attack = 1.0 - dsp::pow(kDecay, 1.0 / (fs * attackTime_ * 0.12));
-        // The release time includes half the attack time.
-        value_.release = 1.0 - dsp::pow(kDecay, 1.0 / ((releaseTime_ * 6.0 + attackTime_ * 0.5) * fs));
-        value_.parameter = 1.0 - dsp::pow(kDecay, 1.0 / (fs * 0.01));
-        value_.sideChain = 1.0 - dsp::pow(kDecay, dsp::pow(125.0, sideChainFilter_) * 12.5 / fs);
-        value_.output = 1.0 - dsp::pow(kDecay, 14.0 / fs);
-        const double keep = 1.0 - value_.release;
-        dsp::DoubleDouble power;
-        for (int i = 0; i <= LoopCoefficients::kRun; ++i)
-        {
-            value_.decayBeforeExact[i] = power;
-            value_.decayBefore[i] = power.hi;
-            power = dsp::times(power, keep);
-            value_.decayBetween[i] = power.hi;
-            power = dsp::times(power, keep);
-        }
-    }
+    // Out of line: the loop is also built for wider batches, and no code of that build may stand in for this.
+    void compute();
 
     // NaN keys never compare equal, so the first call always computes.
     double rate_ = std::numeric_limits<double>::quiet_NaN();

@@ -2,6 +2,7 @@
 
 #include <atomic>
 
+#include "effect/dsp/CompressorLoop.h"
 #include "effect/dsp/RowKernels.h"
 
 namespace dsp
@@ -11,7 +12,25 @@ const MathKernels& avx2MathKernels();
 
 namespace
 {
-constexpr MathKernels kBaseline = RowKernels<xsimd::sse2>::table("SSE2, two lanes");
+using Baseline = xsimd::sse2;
+
+void processDouble(CompressorCore& core, double** inputs, double** outputs, int32_t n, bool stereo)
+{
+    CompressorLoop<double, Baseline>::run(core, inputs, outputs, n, stereo);
+}
+
+void processFloat(CompressorCore& core, float** inputs, float** outputs, int32_t n, bool stereo)
+{
+    CompressorLoop<float, Baseline>::run(core, inputs, outputs, n, stereo);
+}
+
+constexpr MathKernels kBaseline{"SSE2, two lanes",
+                                &processDouble,
+                                &processFloat,
+                                &RowKernels<Baseline>::saturatePositiveRow,
+                                &RowKernels<Baseline>::saturateNegativeRow,
+                                &RowKernels<Baseline>::applyOutputFactorRow,
+                                &RowKernels<Baseline>::levels};
 
 bool processorHasAvx2()
 {

@@ -1,15 +1,21 @@
-// The heaviest maths of the audio path, over rows of values, in the widest batches the processor runs: four lanes
-// with AVX2, else two. A value comes out with the same bits whatever the width of the batch that computed it
-// (every lane goes through the same operations and nothing fuses), so the choice never shows in the sound.
+// The compressor loop and its heaviest maths, built for the widest batches the processor runs: four lanes with
+// AVX2, else two. A value comes out with the same bits whatever the width of the batch that computed it (every
+// lane goes through the same operations and nothing fuses), so the choice never shows in the sound.
 #pragma once
 
 #include <cstdint>
+
+class CompressorCore;
 
 namespace dsp
 {
 struct MathKernels
 {
     const char* name;
+    // The loop over one block. Audio thread; the caller holds the effect mutex.
+    void (*processDouble)(CompressorCore& core, double** inputs, double** outputs, int32_t n, bool stereo);
+    void (*processFloat)(CompressorCore& core, float** inputs, float** outputs, int32_t n, bool stereo);
+    // The row kernels the loop uses, for tests:
     // In place: 10 atan(x / 10), the saturation of positive samples; 10 tanh(x / 10), that of negative ones.
     void (*saturatePositive)(double* row, int32_t count);
     void (*saturateNegative)(double* row, int32_t count);
@@ -19,12 +25,10 @@ struct MathKernels
     void (*detectorLevels)(const double* d, const double* a, double* q, int32_t count);
 };
 
-constexpr int32_t kMaxLevels = 16;
-
 // The kernels in use. Any thread; no lock. Chosen as the library loads and fixed from then on (tests excepted).
 const MathKernels& mathKernels();
 
-// The two-lane kernels every build runs, and the four-lane ones where the processor has AVX2 (else nullptr).
+// The two-lane build every processor runs, and the four-lane one where the processor has AVX2 (else nullptr).
 const MathKernels& baselineMathKernels();
 const MathKernels* wideMathKernels();
 

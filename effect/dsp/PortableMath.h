@@ -13,6 +13,8 @@ namespace dsp
 using Lanes = xsimd::batch<double, xsimd::sse2>;
 using LaneMask = xsimd::batch_bool<double, xsimd::sse2>;
 constexpr int kLanes = static_cast<int>(Lanes::size);
+// The most lanes any build of the loop computes at once (four, with AVX2).
+constexpr int kWidestLanes = 4;
 
 inline Lanes atan(Lanes x)
 {

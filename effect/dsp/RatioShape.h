@@ -12,18 +12,17 @@ class RatioShape
 public:
     void update(float ratio)
     {
-        if (ratio == ratio_)
-            return;
-        ratio_ = ratio;
-        const double r = ratio;
-        exponent_ = (dsp::pow(3.0, dsp::pow(r, 0.18)) - 1.0) * 0.125 / 2.0;
-        scale_ = 64.0 * dsp::pow(4.0, dsp::pow(1.0 - r, 1.3));
+        if (ratio != ratio_)
+            compute(ratio);
     }
 
     double exponent() const { return exponent_; }
     double scale() const { return scale_; }
 
 private:
+    // Out of line: the loop is also built for wider batches, and no code of that build may stand in for this.
+    void compute(float ratio);
+
     float ratio_ = std::numeric_limits<float>::quiet_NaN();  // never equal: the first update computes
     double exponent_ = 0.0;
     double scale_ = 0.0;

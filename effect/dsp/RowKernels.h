@@ -1,6 +1,4 @@
-// The row kernels of MathKernels.h for batches of one architecture. Each build of them is instantiated in a source
-// file of its own, compiled for that architecture, and shares no function with the others: code built for AVX2
-// must never be what a processor without it runs.
+// The compressor loop's heaviest maths over rows of values, in batches of one architecture.
 #pragma once
 
 #include <cstdint>
@@ -9,7 +7,6 @@
 
 #include "effect/dsp/DspMath.h"
 #include "effect/dsp/EnvelopeDetector.h"
-#include "effect/dsp/MathKernels.h"
 #include "effect/dsp/Shaping.h"
 
 namespace dsp
@@ -112,11 +109,6 @@ struct RowKernels
         for (int32_t i = 0; i < kWidth; ++i)
             lanes[i] = i < available ? p[i] : 0.0;
         return Batch::load_unaligned(lanes);
-    }
-
-    static constexpr MathKernels table(const char* name)
-    {
-        return MathKernels{name, &saturatePositiveRow, &saturateNegativeRow, &applyOutputFactorRow, &levels};
     }
 };
 }  // namespace dsp

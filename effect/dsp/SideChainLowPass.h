@@ -7,7 +7,8 @@
 // of a float rounding midpoint, or is so small that the flush decides it: rarely, except while the state decays to
 // zero after loud input. A chunk in which any step differed is walked again, the plain way, from its first state.
 //
-// Audio thread only, inside the loop's block; no allocation, no lock.
+// Audio thread only, inside the loop's block; no allocation, no lock. A template over the loop's architecture only
+// so that a wider build of the loop shares no code with this one.
 #pragma once
 
 #include <cstdint>
@@ -17,6 +18,7 @@
 
 namespace dsp
 {
+template <class Arch>
 class SideChainLowPass
 {
 public:

@@ -148,7 +148,7 @@ int walkChunks(float lpL, float lpR, const std::vector<float>& left, const std::
                bool highPass)
 {
     constexpr int kCount = 64;
-    dsp::SideChainLowPass filter(dsp::lanes(lpL, lpR), c);
+    dsp::SideChainLowPass<xsimd::sse2> filter(dsp::lanes(lpL, lpR), c);
     int repairs = 0;
     for (size_t start = 0; start + kCount <= left.size(); start += kCount)
     {
