@@ -577,8 +577,7 @@ private:
                 }
             }
             // Pass 2 of the next iteration reads the side-chain rows.
-            if (lowPass.stepsDiffered())
-                lowPass.repair(next->xL, next->xR, next->sL, next->sR, nextCount, highPass);
+            lowPass.endChunk(next->xL, next->xR, next->sL, next->sR, nextCount, highPass);
 
             // Pass 5: output factor and denormal flush of the outputs; an unprocessed channel passes as it came.
             if (M != kRight)

@@ -4,8 +4,11 @@
 // The plain step (difference, product, sum, flush, two conversions) is the longest sample-to-sample chain of the
 // loop. The filter instead walks a shorter chain, state * (1 - c) + x * c, and computes the plain step beside it
 // from the same state, off the chain. The two round to different floats only when the value lies within a few ulps
-// of a float rounding midpoint, or is so small that the flush decides it: rarely, except while the state decays to
-// zero after loud input. A chunk in which any step differed is walked again, the plain way, from its first state.
+// of a float rounding midpoint, or is so small that the flush decides it. A chunk in which any step differed is
+// walked again, the plain way, from its first state, and the next chunk walks the plain chain (still checking the
+// shorter one beside it) until a chunk passes in which the shorter chain would not have erred. In silence after
+// loud input the flush holds the state at a tiny value that the shorter chain never keeps, chunk after chunk: there
+// the plain chain runs alone rather than each chunk twice.
 //
 // Audio thread only, inside the loop's block; no allocation, no lock. A template over the loop's architecture only
 // so that a wider build of the loop shares no code with this one.
@@ -35,25 +38,40 @@ public:
     }
 
     // One step of both channels; returns the new state. The two results are compared as floats, before the
-    // conversion back that only the chain needs, and their differing bits gathered rather than branched on: a
-    // branch per sample would cost more than the chain it shortens.
+    // conversion back that only the chain needs, and their differing bits gathered rather than branched on. The
+    // chain goes on from one of them, chosen by a flag that holds for the whole chunk, so the branch is foreseen.
     Lanes step(Lanes x)
     {
         const __m128 exact = _mm_cvtpd_ps(plainSum(state_, x, Lanes(c_)));
         const __m128 fast = _mm_cvtpd_ps(state_ * Lanes(keep_) + x * Lanes(c_));
         differs_ = _mm_or_ps(differs_, _mm_xor_ps(fast, exact));
-        state_ = Lanes(_mm_cvtps_pd(fast));
+        if (plain_)
+            state_ = Lanes(_mm_cvtps_pd(exact));
+        else
+            state_ = Lanes(_mm_cvtps_pd(fast));
         return state_;
     }
 
-    // Whether a step since beginChunk() rounded otherwise than the plain step would have from the same state.
-    // Bitwise, so a zero of the wrong sign counts too.
+    // Whether a step since beginChunk() rounded otherwise on the shorter chain than the plain step would have from
+    // the same state. Bitwise, so a zero of the wrong sign counts too.
     bool stepsDiffered() const
     {
         const __m128i bits = _mm_castps_si128(differs_);
         return _mm_movemask_epi8(_mm_cmpeq_epi8(bits, _mm_setzero_si128())) != 0xFFFF;
     }
 
+    // Closes a chunk of count steps: repairs it if the shorter chain erred, and chooses the next chunk's chain.
+    // Returns whether the shorter chain erred (or would have, on a chunk walked the plain way).
+    bool endChunk(const double* xL, const double* xR, double* sL, double* sR, int32_t count, bool highPass)
+    {
+        const bool differed = stepsDiffered();
+        if (differed && !plain_)
+            repair(xL, xR, sL, sR, count, highPass);
+        plain_ = differed;
+        return differed;
+    }
+
+private:
     // Walks the chunk again the plain way from its first state: the side-chain rows (the high-passed input, or the
     // input itself when the filter is off) and the state carried on. x rows are the chunk's inputs.
     void repair(const double* xL, const double* xR, double* sL, double* sR, int32_t count, bool highPass)
@@ -68,10 +86,8 @@ public:
             _mm_storeh_pd(sR + j, side);
         }
         state_ = state;
-        differs_ = _mm_setzero_ps();
     }
 
-private:
     // The step as the filter is defined, before its rounding to float: the state moves by c of its distance to x
     // and is flushed.
     static Lanes plainSum(Lanes state, Lanes x, Lanes c) { return flush(state + (x - state) * c); }
@@ -83,5 +99,6 @@ private:
     __m128 differs_ = _mm_setzero_ps();  // bits in which a step's two results differed, both channels
     double c_;
     double keep_;
+    bool plain_ = false;  // this chunk walks the plain chain
 };
 }  // namespace dsp

@@ -162,9 +162,7 @@ int walkChunks(float lpL, float lpR, const std::vector<float>& left, const std::
             sL[j] = highPass ? xL[j] - lp.get(0) : xL[j];
             sR[j] = highPass ? xR[j] - lp.get(1) : xR[j];
         }
-        const bool repaired = filter.stepsDiffered();
-        if (repaired)
-            filter.repair(xL, xR, sL, sR, kCount, highPass);
+        const bool repaired = filter.endChunk(xL, xR, sL, sR, kCount, highPass);
         repairs += repaired;
 
         bool diverges = false;
