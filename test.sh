@@ -35,9 +35,9 @@ if [ -d aax/bridge ] && [ -d thirdparty/juce ]; then tsan_targets+=(qor_aax_brid
 cmake --build build/tsan -j "$jobs" --target "${tsan_targets[@]}"
 TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build/tsan --output-on-failure -L concurrency
 
-echo "== 32-bit Linux: the RTAS plug-in's code and its host kit, plain, then under AddressSanitizer + UBSan"
+echo "== 32-bit Linux: the RTAS plug-in's code, its host kit and the loop's two widths, plain, then under AddressSanitizer + UBSan"
 cmake -S . -B build/linux-x86 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/linux-x86.cmake -DCMAKE_BUILD_TYPE=Release \
-  -DQOR_RTAS_ONLY=ON -DQOR_BUILD_BENCHMARKS=OFF
+  -DQOR_RTAS_ONLY=ON -DQOR_BUILD_BENCHMARKS=OFF -DQOR_REFERENCE_DIR="$PWD/build/reference"
 cmake --build build/linux-x86 -j "$jobs"
 ctest --test-dir build/linux-x86 --output-on-failure -j "$jobs"
 cmake -S . -B build/linux-x86-asan -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/linux-x86.cmake \
