@@ -68,6 +68,8 @@ public:
     int32_t link() const { return link_; }
     double envelopeLeft() const { return envL_; }
     double envelopeRight() const { return envR_; }
+    float lowPassLeft() const { return lpL_; }  // side-chain low-pass state
+    float lowPassRight() const { return lpR_; }
     const BiquadFilter& meterFilter() const { return meterFilter_; }
 
 private:

@@ -35,6 +35,7 @@
 #include "effect/dsp/RowKernels.h"
 #include "effect/dsp/PortableMath.h"
 #include "effect/dsp/Shaping.h"
+#include "effect/dsp/SideChainLowPass.h"
 
 template <typename Sample, class Arch = xsimd::sse2>
 struct CompressorLoop
@@ -455,7 +456,7 @@ private:
         double makeup = core.makeupSmoothed_;
         float ratio = core.ratioSmoothed_;
         double blend = core.blendSmoothed_;
-        Pair lowPass = dsp::lanes(core.lpL_, core.lpR_);  // float values
+        dsp::SideChainLowPass<Arch> lowPass(dsp::lanes(core.lpL_, core.lpR_), cH);
         Pair follow = dsp::lanes(core.outL_, core.outR_);
         double meterValue = core.meter_.load();
         BiquadFilter::Recursion meter = core.meterFilter_.recursion();
@@ -499,9 +500,9 @@ private:
         auto input = [&](Chunk& c, int32_t j, int32_t i) {
             // Both channels in the two lanes of one batch: one chain of the side-chain filter instead of two.
             const Pair x = dsp::finiteOrZero(dsp::lanes(static_cast<double>(inL[i]), static_cast<double>(inR[i])));
-            lowPass = roundTo<float>(dsp::flush(lowPass + (x - lowPass) * Pair(cH)));
+            const Pair lowPassed = lowPass.step(x);
             storeLanes(x, c.xL + j, c.xR + j);
-            storeLanes(highPass ? x - lowPass : x, c.sL + j, c.sR + j);
+            storeLanes(highPass ? x - lowPassed : x, c.sL + j, c.sR + j);
         };
 
         // Pass 4 for one sample: meter, blend and followers, both channels in the lanes of one batch. An
@@ -544,6 +545,7 @@ private:
             const int32_t nextCount = nextStart < n ? std::min(kChunk, n - nextStart) : 0;
             if (nextCount > 0)
                 beginInputs();
+            lowPass.beginChunk();
             const bool steady = nextCount > 0 && !(thresholdMoves || makeupMoves || blendMoves || ratioMoves);
             if (steady && count == nextCount)
             {
@@ -570,6 +572,8 @@ private:
                         outputStage(*c, j);
                 }
             }
+            // Pass 2 of the next iteration reads the side-chain rows.
+            lowPass.endChunk(next->xL, next->xR, next->sL, next->sR, nextCount, highPass);
 
             // Pass 5: output factor and denormal flush of the outputs; an unprocessed channel passes as it came.
             if (M != kRight)
@@ -594,8 +598,8 @@ private:
         core.blendSmoothed_ = blend;
         core.envL_ = det.envL;
         core.envR_ = det.envR;
-        core.lpL_ = static_cast<float>(lowPass.get(0));
-        core.lpR_ = static_cast<float>(lowPass.get(1));
+        core.lpL_ = static_cast<float>(lowPass.state().get(0));
+        core.lpR_ = static_cast<float>(lowPass.state().get(1));
         core.outL_ = follow.get(0);
         core.outR_ = follow.get(1);
         core.meter_.store(meterValue);
