@@ -1,6 +1,8 @@
 // Second-order filter that smooths the gain-reduction meter. Only the low-pass form (type 8) is used.
 #pragma once
 
+#include <cmath>
+
 class BiquadFilter
 {
 public:
@@ -21,13 +23,20 @@ public:
     // and a load on the recursion's chain.
     struct Recursion
     {
+        static constexpr double kGuardNeutral = 1.0 / 32.0;
+
         double b0, b1, b2, a1, a2;
         double x1, x2, y1, y2;
 
+        // The guard against denormals, adding 1e-18 and taking it away, returns y unchanged once |y| is at
+        // least 1/32: both neighbours of y then lie at least 2^-58 from it, and a move by 1e-18, less than half
+        // that, rounds back to y. The meter's values lie far above that, so the guard runs only below it, and
+        // its two roundings leave the chain from one output to the next.
         double tick(double x)
         {
             double y = b0 * x + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;
-            y = (y + 1e-18) - 1e-18;  // keeps the recursion out of denormals
+            if (!(std::fabs(y) >= kGuardNeutral))
+                y = (y + 1e-18) - 1e-18;
             x2 = x1;
             x1 = x;
             y2 = y1;

@@ -32,6 +32,7 @@
 #include "effect/dsp/DecayRun.h"
 #include "effect/dsp/DspMath.h"
 #include "effect/dsp/EnvelopeDetector.h"
+#include "effect/dsp/OutputFollowers.h"
 #include "effect/dsp/RowKernels.h"
 #include "effect/dsp/PortableMath.h"
 #include "effect/dsp/Shaping.h"
@@ -457,7 +458,7 @@ private:
         float ratio = core.ratioSmoothed_;
         double blend = core.blendSmoothed_;
         dsp::SideChainLowPass<Arch> lowPass(dsp::lanes(core.lpL_, core.lpR_), cH);
-        Pair follow = dsp::lanes(core.outL_, core.outR_);
+        dsp::OutputFollowers<Arch> follow(dsp::lanes(core.outL_, core.outR_), cO);
         double meterValue = core.meter_.load();
         BiquadFilter::Recursion meter = core.meterFilter_.recursion();
         RatioShape shape = core.shape_;
@@ -514,9 +515,9 @@ private:
             const Pair blended = (Pair(1.0) - b) * x + b * dsp::lanes(c.shapedL[j], c.shapedR[j]);
             const Pair target = M == kBoth ? blended : M == kLeft ? dsp::lanes(blended.get(0), c.xR[j])
                                                                    : dsp::lanes(c.xL[j], blended.get(1));
-            follow = dsp::flush(follow + (target - follow) * Pair(cO));
+            const Pair followed = follow.step(target);
             storeLanes(blended, c.outL + j, c.outR + j);
-            storeLanes(follow, c.followL + j, c.followR + j);
+            storeLanes(followed, c.followL + j, c.followR + j);
         };
 
         // Two chunks in flight: the side-chain filter of the next chunk is walked in the same loop as the meter
@@ -600,8 +601,8 @@ private:
         core.envR_ = det.envR;
         core.lpL_ = static_cast<float>(lowPass.state().get(0));
         core.lpR_ = static_cast<float>(lowPass.state().get(1));
-        core.outL_ = follow.get(0);
-        core.outR_ = follow.get(1);
+        core.outL_ = follow.state().get(0);
+        core.outR_ = follow.state().get(1);
         core.meter_.store(meterValue);
         core.meterFilter_.keepHistory(meter);
         core.shape_ = shape;

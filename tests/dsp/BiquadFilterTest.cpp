@@ -76,6 +76,73 @@ TEST(BiquadFilter, TinyValuesFlushToZero)
     EXPECT_EQ(filter.tick(1e-30), 0.0);
 }
 
+// The difference equation as written, with the guard on every output.
+double guardedTick(const BiquadFilter& f, double x, double x1, double x2, double y1, double y2)
+{
+    const double y = f.b0() * x + f.b1() * x1 + f.b2() * x2 - f.a1() * y1 - f.a2() * y2;
+    return (y + 1e-18) - 1e-18;
+}
+
+// The guard is skipped where it cannot change the output; the outputs must still be those of the guarded equation,
+// bit for bit, while the meter falls through the threshold to tiny values, rings below zero and rises again.
+TEST(BiquadFilter, TickGivesTheGuardedEquationsOutputsBitForBit)
+{
+    if (!kExactArithmetic)
+        GTEST_SKIP() << "x87 rounds the guard's sum where the compiler chooses";
+    struct Stretch
+    {
+        double input;
+        int samples;
+    };
+    const Stretch stretches[] = {{1.0, 20000}, {0.02, 30000}, {0.0, 400000}, {1e-30, 1000}, {0.5, 30000},
+                                 {0.03125, 40000}, {-0.3, 20000}, {1.0, 5000}};
+    for (double rate : {44100.0, 192000.0})
+    {
+        BiquadFilter filter(rate, BiquadFilter::kLowPass, 3.0, 0.8765);
+        double x1 = 0.0, x2 = 0.0, y1 = 0.0, y2 = 0.0;
+        long guarded = 0;  // outputs below the threshold, where the guard runs
+        for (const Stretch& s : stretches)
+        {
+            for (int i = 0; i < s.samples; ++i)
+            {
+                const double expected = guardedTick(filter, s.input, x1, x2, y1, y2);
+                const double y = filter.tick(s.input);
+                ASSERT_EQ(y, expected) << "rate " << rate << ", input " << s.input << ", sample " << i;
+                guarded += std::fabs(y) < BiquadFilter::Recursion::kGuardNeutral;
+                x2 = x1;
+                x1 = s.input;
+                y2 = y1;
+                y1 = y;
+            }
+        }
+        EXPECT_GT(guarded, 1000) << "the run must reach the guard's range";
+    }
+}
+
+// From 1/32 up, 1e-18 is less than half the distance to either neighbour: adding and taking it away gives every
+// value back. At 1/64 the neighbour below is nearer and the guard moves the value.
+TEST(BiquadFilter, GuardLeavesEveryValueFromOneThirtySecondUpUnchanged)
+{
+    if (!kExactArithmetic)
+        GTEST_SKIP() << "x87 keeps the guard's sum in 80 bits";
+    ASSERT_EQ(BiquadFilter::Recursion::kGuardNeutral, std::ldexp(1.0, -5));
+    for (int exponent = -5; exponent <= 8; ++exponent)
+    {
+        const double low = std::ldexp(1.0, exponent);
+        const double high = std::nextafter(2.0 * low, 0.0);
+        for (double y : {low, std::nextafter(low, 2.0 * low), low * 1.3333333333333333, low * 1.5, high})
+        {
+            for (double v : {y, -y})
+            {
+                volatile double sum = v + 1e-18;
+                EXPECT_EQ(sum - 1e-18, v) << std::hexfloat << v;
+            }
+        }
+    }
+    volatile double sum = std::ldexp(1.0, -6) + 1e-18;
+    EXPECT_NE(sum - 1e-18, std::ldexp(1.0, -6));
+}
+
 TEST(BiquadFilter, FrequencyIsKeptBelowNyquist)
 {
     BiquadFilter filter(44100.0, BiquadFilter::kLowPass, 30000.0, 0.65);
