@@ -8,7 +8,10 @@
 // walked again, the plain way, from its first state, and the next chunk walks the plain chain (still checking the
 // shorter one beside it) until a chunk passes in which the shorter chain would not have erred. In silence after
 // loud input the flush holds the state at a tiny value that the shorter chain never keeps, chunk after chunk: there
-// the plain chain runs alone rather than each chunk twice.
+// the plain chain runs alone rather than each chunk twice. Once the state stands still (a chunk ended on silence
+// and the plain step from the state to silence gives it back), the next chunk walks no chain at all and computes
+// no step: each sample only checks that its input is silence, and a chunk in which one is not is walked again the
+// plain way, after which the plain chain runs until a chunk shows that the shorter one would not have erred.
 //
 // Audio thread only, inside the loop's block; no allocation, no lock. A template over the loop's architecture only
 // so that a wider build of the loop shares no code with this one.
@@ -35,13 +38,20 @@ public:
     {
         start_ = state_;
         differs_ = _mm_setzero_ps();
+        sounded_ = _mm_setzero_pd();
     }
 
     // One step of both channels; returns the new state. The two results are compared as floats, before the
     // conversion back that only the chain needs, and their differing bits gathered rather than branched on. The
     // chain goes on from one of them, chosen by a flag that holds for the whole chunk, so the branch is foreseen.
+    // A state held still is returned as it is; -0 counts as silence, as the plain step takes it alike.
     Lanes step(Lanes x)
     {
+        if (still_)
+        {
+            sounded_ = _mm_or_pd(sounded_, _mm_cmpneq_pd(x, _mm_setzero_pd()));
+            return state_;
+        }
         const __m128 exact = _mm_cvtpd_ps(plainSum(state_, x, Lanes(c_)));
         const __m128 fast = _mm_cvtpd_ps(state_ * Lanes(keep_) + x * Lanes(c_));
         differs_ = _mm_or_ps(differs_, _mm_xor_ps(fast, exact));
@@ -53,25 +63,50 @@ public:
     }
 
     // Whether a step since beginChunk() rounded otherwise on the shorter chain than the plain step would have from
-    // the same state. Bitwise, so a zero of the wrong sign counts too.
-    bool stepsDiffered() const
-    {
-        const __m128i bits = _mm_castps_si128(differs_);
-        return _mm_movemask_epi8(_mm_cmpeq_epi8(bits, _mm_setzero_si128())) != 0xFFFF;
-    }
+    // the same state. Bitwise, so a zero of the wrong sign counts too. Not known on a chunk held still.
+    bool stepsDiffered() const { return anyBits(differs_); }
 
-    // Closes a chunk of count steps: repairs it if the shorter chain erred, and chooses the next chunk's chain.
-    // Returns whether the shorter chain erred (or would have, on a chunk walked the plain way).
+    // Whether this chunk was walked without a chain, from a state standing still.
+    bool standingStill() const { return still_; }
+
+    // Closes a chunk of count steps: repairs it if the shorter chain erred or sound met a state held still, and
+    // chooses the next chunk's walk. Returns whether the chunk was repaired or, walked the plain way, would have
+    // been; a chunk held still returns whether sound met it.
     bool endChunk(const double* xL, const double* xR, double* sL, double* sR, int32_t count, bool highPass)
     {
-        const bool differed = stepsDiffered();
-        if (differed && !plain_)
-            repair(xL, xR, sL, sR, count, highPass);
-        plain_ = differed;
-        return differed;
+        bool repaired;
+        if (still_)
+        {
+            repaired = _mm_movemask_pd(sounded_) != 0;
+            if (repaired)
+                repair(xL, xR, sL, sR, count, highPass);
+            plain_ = true;  // whether the shorter chain would have erred is not known
+        }
+        else
+        {
+            repaired = stepsDiffered();
+            if (repaired && !plain_)
+                repair(xL, xR, sL, sR, count, highPass);
+            plain_ = repaired;
+        }
+        still_ = count > 0 && xL[count - 1] == 0.0 && xR[count - 1] == 0.0 && standsStillInSilence();
+        return repaired;
     }
 
 private:
+    static bool anyBits(__m128 v)
+    {
+        const __m128i bits = _mm_castps_si128(v);
+        return _mm_movemask_epi8(_mm_cmpeq_epi8(bits, _mm_setzero_si128())) != 0xFFFF;
+    }
+
+    // Whether the plain step from the state to silence gives the state back, in both channels, bit for bit.
+    bool standsStillInSilence() const
+    {
+        const __m128 next = _mm_cvtpd_ps(plainSum(state_, Lanes(0.0), Lanes(c_)));
+        return !anyBits(_mm_xor_ps(next, _mm_cvtpd_ps(state_)));
+    }
+
     // Walks the chunk again the plain way from its first state: the side-chain rows (the high-passed input, or the
     // input itself when the filter is off) and the state carried on. x rows are the chunk's inputs.
     void repair(const double* xL, const double* xR, double* sL, double* sR, int32_t count, bool highPass)
@@ -97,8 +132,10 @@ private:
     Lanes state_;
     Lanes start_ = Lanes(0.0);
     __m128 differs_ = _mm_setzero_ps();  // bits in which a step's two results differed, both channels
+    __m128d sounded_ = _mm_setzero_pd();  // lanes in which a chunk held still met an input other than silence
     double c_;
     double keep_;
     bool plain_ = false;  // this chunk walks the plain chain
+    bool still_ = false;  // this chunk holds the state still and walks no chain
 };
 }  // namespace dsp

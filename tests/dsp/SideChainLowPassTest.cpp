@@ -143,9 +143,10 @@ Fixture buildFixture(int frames, const std::vector<int>& at, double c, bool sile
 
 // Walks the inputs in chunks of 64 from the states given, as the loop does, and holds each chunk's rows and the
 // state after it to the plain steps bit for bit. A chunk must be repaired exactly when one of its steps, taken
-// from the plain state, would round otherwise on the shorter chain. Returns the number of repaired chunks.
+// from the plain state, would round otherwise on the shorter chain, or, held still, when sound meets it. Returns
+// the number of repaired chunks; still counts the chunks held still.
 int walkChunks(float lpL, float lpR, const std::vector<float>& left, const std::vector<float>& right, double c,
-               bool highPass)
+               bool highPass, int* still = nullptr)
 {
     constexpr int kCount = 64;
     dsp::SideChainLowPass<xsimd::sse2> filter(dsp::lanes(lpL, lpR), c);
@@ -162,20 +163,25 @@ int walkChunks(float lpL, float lpR, const std::vector<float>& left, const std::
             sL[j] = highPass ? xL[j] - lp.get(0) : xL[j];
             sR[j] = highPass ? xR[j] - lp.get(1) : xR[j];
         }
+        const bool heldStill = filter.standingStill();
         const bool repaired = filter.endChunk(xL, xR, sL, sR, kCount, highPass);
         repairs += repaired;
+        if (still != nullptr)
+            *still += heldStill;
 
         bool diverges = false;
+        bool sounds = false;
         for (int j = 0; j < kCount; ++j)
         {
             diverges |= bitsOf(fastStep(lpL, xL[j], c)) != bitsOf(plainStep(lpL, xL[j], c)) ||
                         bitsOf(fastStep(lpR, xR[j], c)) != bitsOf(plainStep(lpR, xR[j], c));
+            sounds |= xL[j] != 0.0 || xR[j] != 0.0;
             lpL = plainStep(lpL, xL[j], c);
             lpR = plainStep(lpR, xR[j], c);
             EXPECT_EQ(bitsOf(sL[j]), bitsOf(highPass ? xL[j] - lpL : xL[j])) << "left, sample " << start + j;
             EXPECT_EQ(bitsOf(sR[j]), bitsOf(highPass ? xR[j] - lpR : xR[j])) << "right, sample " << start + j;
         }
-        EXPECT_EQ(repaired, diverges) << "chunk at " << start;
+        EXPECT_EQ(repaired, heldStill ? sounds : diverges) << "chunk at " << start;
         EXPECT_EQ(bitsOf(static_cast<float>(filter.state().get(0))), bitsOf(lpL)) << "after chunk at " << start;
         EXPECT_EQ(bitsOf(static_cast<float>(filter.state().get(1))), bitsOf(lpR)) << "after chunk at " << start;
     }
@@ -202,6 +208,44 @@ TEST(SideChainLowPass, DecayInSilenceShowsTheFlushedStateInTheRows)
     const double c = sideChainCoefficient(0.5);
     const std::vector<float> silence(3 * 64, 0.0f);
     EXPECT_GE(walkChunks(3e-24f, -2e-25f, silence, silence, c, true), 1);
+}
+
+// Silence once the state has come to rest: the chunks after the first hold it still and walk no chain, and input
+// returning at a chunk's first, an inner or its last sample has that chunk walked again the plain way. Negative
+// zeros are silence as well: the rows they give must still be the plain step's, sign and all.
+TEST(SideChainLowPass, StateAtRestIsHeldStillUntilInputReturns)
+{
+    const double c = sideChainCoefficient(0.5);
+    // States at rest: the plain step in silence gives them back.
+    float restL = 3e-24f;
+    float restR = -2e-25f;
+    for (int i = 0; i < 1000000 && (plainStep(restL, 0.0, c) != restL || plainStep(restR, 0.0, c) != restR); ++i)
+    {
+        restL = plainStep(restL, 0.0, c);
+        restR = plainStep(restR, 0.0, c);
+    }
+    ASSERT_EQ(plainStep(restL, 0.0, c), restL);
+    ASSERT_EQ(plainStep(restR, 0.0, c), restR);
+    ASSERT_NE(restL, 0.0f) << "the flush holds a tiny state";
+
+    const std::vector<double> loud = testsignals::bursts(64, kRate, 220.0, 3u);
+    for (int resume : {4 * 64, 4 * 64 + 17, 5 * 64 - 1})
+    {
+        SCOPED_TRACE(resume);
+        std::vector<float> left(7 * 64, 0.0f);
+        std::vector<float> right(7 * 64, 0.0f);
+        for (size_t i = 0; i < right.size(); i += 3)
+            right[i] = -0.0f;  // silence too
+        for (int i = resume; i < resume + 64 && i < 7 * 64; ++i)
+            left[i] = right[i] = static_cast<float>(loud[i - resume]) + 0.1f;
+        for (bool highPass : {true, false})
+        {
+            int still = 0;
+            const int repairs = walkChunks(restL, restR, left, right, c, highPass, &still);
+            EXPECT_EQ(still, 4) << "held from the second chunk to the one in which input returns";
+            EXPECT_GE(repairs, 1);
+        }
+    }
 }
 
 // ---- the core against the literal model
