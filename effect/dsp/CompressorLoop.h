@@ -24,7 +24,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 #include <type_traits>
 #include <utility>
 
@@ -208,13 +207,9 @@ private:
         {
             ahead.input[j] = std::fabs(side[j]) * c.threshold[j] * c.scale[j];
             ahead.known[j] = false;
-            ahead.level[j] = std::numeric_limits<double>::infinity();  // not known: bounds nothing
         }
         for (int32_t j = count; j < count + kWidth - 1; ++j)
-        {
             ahead.input[j] = 0.0;  // the unused lanes of a last, partly used batch
-            ahead.level[j] = std::numeric_limits<double>::infinity();
-        }
     }
 
     // A feed-forward step that needs its level is often followed by more: the envelope rises over a few samples
@@ -396,13 +391,8 @@ private:
             xsimd::min(gL, gR).store_unaligned(c.meterIn + j);
             // Only the feed-forward steps need checking: a gain is at most 1, so the feedback step's input is at
             // most the feed-forward one's, and its envelope, before the decay between them, at least as high.
-            // A level computed ahead that the envelope covers rules out a rise as well.
-            const Lanes forwardL = load(aheadL.input + j);
-            const Lanes forwardR = load(aheadR.input + j);
-            const LaneMask decayOnlyL = det.shortcutL.below(forwardL, betweenL, a) ||
-                                        (dsp::levelBound(forwardL, load(aheadL.level + j)) <= betweenL);
-            const LaneMask decayOnlyR = det.shortcutR.below(forwardR, betweenR, a) ||
-                                        (dsp::levelBound(forwardR, load(aheadR.level + j)) <= betweenR);
+            const LaneMask decayOnlyL = det.shortcutL.below(load(aheadL.input + j), betweenL, a);
+            const LaneMask decayOnlyR = det.shortcutR.below(load(aheadR.input + j), betweenR, a);
 
             channelGains<M, Linked>(betweenL, betweenR, gL, gR);
             const Lanes makeup = load(c.makeup + j);

@@ -65,13 +65,6 @@ inline double levelBound(double d, double q)
     return q + (1.0 + maxZero(d - 1.0)) * kLevelErrorPerInput;
 }
 
-template <class A>
-inline xsimd::batch<double, A> levelBound(xsimd::batch<double, A> d, xsimd::batch<double, A> q)
-{
-    using B = xsimd::batch<double, A>;
-    return q + (B(1.0) + maxZero(d - B(1.0))) * B(kLevelErrorPerInput);
-}
-
 struct DetectorShortcut
 {
     // Every input d <= safeInput gives a computed q <= safeLevel under this exponent.
