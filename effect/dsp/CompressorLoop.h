@@ -12,7 +12,7 @@
 //      (each envelope then follows from the first one of its run, see DecayRun.h), one sample at a time where a
 //      step has to compute its level, after which that channel's envelope begins a new run; the levels such a
 //      sample wants, and those of the next samples likely to want one, are computed together;
-//   3. saturation, in lanes, the samples sorted by sign so that each batch computes one curve;
+//   3. saturation, in lanes;
 //   4. the meter filter, blend and output-stage followers (sequential, both channels in the lanes of a batch,
 //      together with pass 1 of the next chunk, so that the recursions overlap);
 //   5. the output factor and the outputs, in lanes.
@@ -535,9 +535,9 @@ private:
 
             // Pass 3: saturation; no state.
             if (M != kRight)
-                saturateRow(c->shapedL, count);
+                Rows::saturateRow(c->shapedL, count);
             if (M != kLeft)
-                saturateRow(c->shapedR, count);
+                Rows::saturateRow(c->shapedR, count);
 
             // Pass 4 of this chunk together with pass 1 of the next.
             const int32_t nextStart = start + kChunk;
@@ -630,35 +630,6 @@ private:
         c.blend[j] = blend;
         c.scale[j] = shape.scale();
         c.exponent[j] = shape.exponent();
-    }
-
-    // Saturation of a row in place. Neighbouring samples often differ in sign, and a batch holding both signs
-    // computes both curves; sorted by sign first, every batch computes one. Zeros stay as they are: S(+-0) = +-0.
-    static void saturateRow(double* row, int32_t count)
-    {
-        double positive[kPadded];
-        double negative[kPadded];
-        int32_t positiveAt[kPadded];
-        int32_t negativeAt[kPadded];
-        int32_t positives = 0;
-        int32_t negatives = 0;
-        // Without branches: the signs of audio samples are no pattern a predictor learns.
-        for (int32_t j = 0; j < count; ++j)
-        {
-            const double x = row[j];
-            positive[positives] = x;
-            positiveAt[positives] = j;
-            positives += x > 0.0;
-            negative[negatives] = x;
-            negativeAt[negatives] = j;
-            negatives += x < 0.0;
-        }
-        Rows::saturatePositiveRow(positive, positives);
-        Rows::saturateNegativeRow(negative, negatives);
-        for (int32_t i = 0; i < positives; ++i)
-            row[positiveAt[i]] = positive[i];
-        for (int32_t i = 0; i < negatives; ++i)
-            row[negativeAt[i]] = negative[i];
     }
 
     static void flushRow(double* out, const double* in, int32_t count)
