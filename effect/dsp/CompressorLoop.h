@@ -212,41 +212,54 @@ private:
             ahead.input[j] = 0.0;  // the unused lanes of a last, partly used batch
     }
 
-    // The levels of the feed-forward steps that may need them, computed side by side before the walk: one level
-    // alone waits for the whole chain of its maths, while many together cost little more than their arithmetic.
-    // A step may need its level unless the shortcut rules it out against the envelope decaying alone from the
-    // chunk's start, the lowest the envelope can be; a step the walk finds in need of a level not computed here
-    // computes it then. Which levels are known ahead changes no result, only when they are computed.
-    static void levelsAhead(const Chunk& c, int32_t count, double env, const dsp::DetectorShortcut& shortcut,
-                            const LoopCoefficients& k, ForwardLevels& ahead)
+    // The levels of the feed-forward steps that may need them, computed side by side before the walk, both
+    // channels together: one level alone waits for the whole chain of its maths, while many together cost little
+    // more than their arithmetic. A step may need its level unless the shortcut rules it out against the envelope
+    // decaying alone from the chunk's start, the lowest the envelope can be; a step the walk finds in need of a
+    // level not computed here computes it then. Which levels are known ahead changes no result, only when they
+    // are computed.
+    class LevelsAhead
     {
-        double d[kPadded];
-        double a[kPadded];
-        int32_t at[kPadded];
-        int32_t n = 0;
-        // In lanes and without branches: whether a step may rise is no pattern a predictor learns.
-        for (int32_t j = 0; j < count; j += kWidth)
+    public:
+        void add(const Chunk& c, int32_t count, double env, const dsp::DetectorShortcut& shortcut,
+                 const LoopCoefficients& k, ForwardLevels& ahead)
         {
-            const int valid = (1 << std::min(kWidth, count - j)) - 1;
-            const int rising = ~bitsOf(shortcut.below(load(ahead.input + j), Lanes(env) * load(k.decayBetween + j),
-                                                      load(c.exponent + j))) &
-                               valid;
-            for (int32_t i = 0; i < kWidth; ++i)
+            // In lanes and without branches: whether a step may rise is no pattern a predictor learns.
+            for (int32_t j = 0; j < count; j += kWidth)
             {
-                d[n] = ahead.input[j + i];
-                a[n] = c.exponent[j + i];
-                at[n] = j + i;
-                n += (rising >> i) & 1;
+                const LaneMask below = shortcut.below(load(ahead.input + j), Lanes(env) * load(k.decayBetween + j),
+                                                      load(c.exponent + j));
+                const int rising = ~bitsOf(below) & ((1 << std::min(kWidth, count - j)) - 1);
+                for (int32_t i = 0; i < kWidth; ++i)
+                {
+                    input_[size_] = ahead.input[j + i];
+                    exponent_[size_] = c.exponent[j + i];
+                    at_[size_] = j + i;
+                    of_[size_] = &ahead;
+                    size_ += (rising >> i) & 1;
+                }
             }
         }
-        double q[kPadded];
-        Rows::levels(d, a, q, n);
-        for (int32_t i = 0; i < n; ++i)
+
+        void compute()
         {
-            ahead.level[at[i]] = q[i];
-            ahead.known[at[i]] = true;
+            double q[kCapacity];
+            Rows::levels(input_, exponent_, q, size_);
+            for (int32_t i = 0; i < size_; ++i)
+            {
+                of_[i]->level[at_[i]] = q[i];
+                of_[i]->known[at_[i]] = true;
+            }
         }
-    }
+
+    private:
+        static constexpr int32_t kCapacity = 2 * kPadded;
+        double input_[kCapacity];
+        double exponent_[kCapacity];
+        int32_t at_[kCapacity];
+        ForwardLevels* of_[kCapacity];
+        int32_t size_ = 0;
+    };
 
     // A feed-forward step that needs its level is often followed by more: the envelope rises over a few samples
     // towards a peak. Up to kGuesses of the next samples whose levels the envelope, decaying alone, would not
@@ -395,8 +408,10 @@ private:
         ForwardLevels aheadR;
         forwardInputs(c, c.sL, count, aheadL);
         forwardInputs(c, c.sR, count, aheadR);
-        levelsAhead(c, count, det.envL, det.shortcutL, k, aheadL);
-        levelsAhead(c, count, det.envR, det.shortcutR, k, aheadR);
+        LevelsAhead levelsAhead;
+        levelsAhead.add(c, count, det.envL, det.shortcutL, k, aheadL);
+        levelsAhead.add(c, count, det.envR, det.shortcutR, k, aheadR);
+        levelsAhead.compute();
 
         Run runL;
         Run runR;

@@ -15,8 +15,8 @@
 
 namespace dsp
 {
-constexpr int kMaxLevelBatches = 8;
-constexpr int32_t kMaxLevels = 16;  // levels computed side by side at most, in batches of any width
+constexpr int kMaxLevelBatches = 16;
+constexpr int32_t kMaxLevels = 32;  // levels computed side by side at most, in batches of any width
 
 // The levels q for n batches of detector inputs d under the ratio exponents, lane by lane, in batches of any
 // width. One level is a long chain of dependent maths, longer than a processor looks ahead, so the batches go
