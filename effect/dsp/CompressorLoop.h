@@ -10,9 +10,10 @@
 //   1. parameter smoothing, inputs and the side-chain filter (sequential; both channels in the lanes of a batch);
 //   2. gains, meter input and both detector passes: in lanes while every detector step only decays the envelopes
 //      (each envelope then follows from the first one of its run, see DecayRun.h), one sample at a time where a
-//      step has to compute its level, after which that channel's envelope begins a new run; the levels such a
-//      sample wants, and those of the next samples likely to want one, are computed together;
-//   3. saturation, in lanes;
+//      step has to compute its level, after which that channel's envelope begins a new run. The levels of the
+//      feed-forward steps that may need one are computed side by side before the walk; a sample that wants a
+//      level not computed then computes it together with those of the next samples likely to want one;
+//   3. saturation, in lanes, each batch by the curve of its samples' sign (or both);
 //   4. the meter filter, blend and output-stage followers (sequential, both channels in the lanes of a batch,
 //      together with pass 1 of the next chunk, so that the recursions overlap);
 //   5. the output factor and the outputs, in lanes.
