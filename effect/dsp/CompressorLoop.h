@@ -10,9 +10,10 @@
 //   1. parameter smoothing, inputs and the side-chain filter (sequential; both channels in the lanes of a batch);
 //   2. gains, meter input and both detector passes: in lanes while every detector step only decays the envelopes
 //      (each envelope then follows from the first one of its run, see DecayRun.h), one sample at a time where a
-//      step has to compute its level, after which that channel's envelope begins a new run; the levels such a
-//      sample wants, and those of the next samples likely to want one, are computed together;
-//   3. saturation, in lanes, the samples sorted by sign so that each batch computes one curve;
+//      step has to compute its level, after which that channel's envelope begins a new run. The levels of the
+//      feed-forward steps that may need one are computed side by side before the walk; a sample that wants a
+//      level not computed then computes it together with those of the next samples likely to want one;
+//   3. saturation, in lanes, each batch by the curve of its samples' sign (or both);
 //   4. the meter filter, blend and output-stage followers (sequential, both channels in the lanes of a batch,
 //      together with pass 1 of the next chunk, so that the recursions overlap);
 //   5. the output factor and the outputs, in lanes.
@@ -214,6 +215,55 @@ private:
             ahead.input[j] = 0.0;  // the unused lanes of a last, partly used batch
     }
 
+    // The levels of the feed-forward steps that may need them, computed side by side before the walk, both
+    // channels together: one level alone waits for the whole chain of its maths, while many together cost little
+    // more than their arithmetic. A step may need its level unless the shortcut rules it out against the envelope
+    // decaying alone from the chunk's start, the lowest the envelope can be; a step the walk finds in need of a
+    // level not computed here computes it then. Which levels are known ahead changes no result, only when they
+    // are computed.
+    class LevelsAhead
+    {
+    public:
+        void add(const Chunk& c, int32_t count, double env, const dsp::DetectorShortcut& shortcut,
+                 const LoopCoefficients& k, ForwardLevels& ahead)
+        {
+            // In lanes and without branches: whether a step may rise is no pattern a predictor learns.
+            for (int32_t j = 0; j < count; j += kWidth)
+            {
+                const LaneMask below = shortcut.below(load(ahead.input + j), Lanes(env) * load(k.decayBetween + j),
+                                                      load(c.exponent + j));
+                const int rising = ~bitsOf(below) & ((1 << std::min(kWidth, count - j)) - 1);
+                for (int32_t i = 0; i < kWidth; ++i)
+                {
+                    input_[size_] = ahead.input[j + i];
+                    exponent_[size_] = c.exponent[j + i];
+                    at_[size_] = j + i;
+                    of_[size_] = &ahead;
+                    size_ += (rising >> i) & 1;
+                }
+            }
+        }
+
+        void compute()
+        {
+            double q[kCapacity];
+            Rows::levels(input_, exponent_, q, size_);
+            for (int32_t i = 0; i < size_; ++i)
+            {
+                of_[i]->level[at_[i]] = q[i];
+                of_[i]->known[at_[i]] = true;
+            }
+        }
+
+    private:
+        static constexpr int32_t kCapacity = 2 * kPadded;
+        double input_[kCapacity];
+        double exponent_[kCapacity];
+        int32_t at_[kCapacity];
+        ForwardLevels* of_[kCapacity];
+        int32_t size_ = 0;
+    };
+
     // A feed-forward step that needs its level is often followed by more: the envelope rises over a few samples
     // towards a peak. Up to kGuesses of the next samples whose levels the envelope, decaying alone, would not
     // cover are computed together with this one; when a rise makes one needless, only work is lost.
@@ -361,6 +411,10 @@ private:
         ForwardLevels aheadR;
         forwardInputs(c, c.sL, count, aheadL);
         forwardInputs(c, c.sR, count, aheadR);
+        LevelsAhead levelsAhead;
+        levelsAhead.add(c, count, det.envL, det.shortcutL, k, aheadL);
+        levelsAhead.add(c, count, det.envR, det.shortcutR, k, aheadR);
+        levelsAhead.compute();
 
         Run runL;
         Run runR;
@@ -537,9 +591,9 @@ private:
 
             // Pass 3: saturation; no state.
             if (M != kRight)
-                saturateRow(c->shapedL, count);
+                Rows::saturateRow(c->shapedL, count);
             if (M != kLeft)
-                saturateRow(c->shapedR, count);
+                Rows::saturateRow(c->shapedR, count);
 
             // Pass 4 of this chunk together with pass 1 of the next.
             const int32_t nextStart = start + kChunk;
@@ -635,35 +689,6 @@ private:
         c.blend[j] = blend;
         c.scale[j] = shape.scale();
         c.exponent[j] = shape.exponent();
-    }
-
-    // Saturation of a row in place. Neighbouring samples often differ in sign, and a batch holding both signs
-    // computes both curves; sorted by sign first, every batch computes one. Zeros stay as they are: S(+-0) = +-0.
-    static void saturateRow(double* row, int32_t count)
-    {
-        double positive[kPadded];
-        double negative[kPadded];
-        int32_t positiveAt[kPadded];
-        int32_t negativeAt[kPadded];
-        int32_t positives = 0;
-        int32_t negatives = 0;
-        // Without branches: the signs of audio samples are no pattern a predictor learns.
-        for (int32_t j = 0; j < count; ++j)
-        {
-            const double x = row[j];
-            positive[positives] = x;
-            positiveAt[positives] = j;
-            positives += x > 0.0;
-            negative[negatives] = x;
-            negativeAt[negatives] = j;
-            negatives += x < 0.0;
-        }
-        Rows::saturatePositiveRow(positive, positives);
-        Rows::saturateNegativeRow(negative, negatives);
-        for (int32_t i = 0; i < positives; ++i)
-            row[positiveAt[i]] = positive[i];
-        for (int32_t i = 0; i < negatives; ++i)
-            row[negativeAt[i]] = negative[i];
     }
 
     static void flushRow(double* out, const double* in, int32_t count)

@@ -15,12 +15,13 @@
 
 namespace dsp
 {
-constexpr int kMaxLevelBatches = 8;
-constexpr int32_t kMaxLevels = 16;  // levels computed side by side at most, in batches of any width
+constexpr int kMaxLevelBatches = 16;
+constexpr int32_t kMaxLevels = 32;  // levels computed side by side at most, in batches of any width
 
 // The levels q for n batches of detector inputs d under the ratio exponents, lane by lane, in batches of any
 // width. One level is a long chain of dependent maths, longer than a processor looks ahead, so the batches go
-// through it stage by stage: their independent chains then run side by side.
+// through it stage by stage: their independent chains then run side by side. The arguments of atan are scaled by
+// products rather than quotients, which would lengthen the chain by most of a division's latency each.
 template <class A>
 inline void detectorLevels(const xsimd::batch<double, A>* d, const xsimd::batch<double, A>* exponent,
                            xsimd::batch<double, A>* q, int n)
@@ -31,14 +32,14 @@ inline void detectorLevels(const xsimd::batch<double, A>* d, const xsimd::batch<
         x[i] = maxZero(d[i] - B(1.0));  // k
     // Inputs up to 1 give 1; the excess is softened.
     for (int i = 0; i < n; ++i)
-        x[i] = B(1.0) + x[i] - B(10.0) * xsimd::atan(x[i] / B(10.0));  // u
+        x[i] = B(1.0) + x[i] - B(10.0) * xsimd::atan(x[i] * B(0.1));  // u
     // u^exponent; with u >= 1 the power needs none of pow's handling of signs and zeros (the bits are pow's).
     for (int i = 0; i < n; ++i)
         x[i] = exponent[i] * xsimd::log(x[i]);
     for (int i = 0; i < n; ++i)
         x[i] = maxZero(xsimd::exp(x[i]) - B(1.0));  // h
     for (int i = 0; i < n; ++i)
-        q[i] = x[i] - B(0.35) * xsimd::atan(x[i] / B(0.35));
+        q[i] = x[i] - B(0.35) * xsimd::atan(x[i] * B(1.0 / 0.35));
 }
 
 // The level q for detector input d under the ratio exponent, lane by lane.

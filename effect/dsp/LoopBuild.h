@@ -27,8 +27,7 @@ struct LoopBuild
         return MathKernels{name,
                            &processDouble,
                            &processFloat,
-                           &RowKernels<Arch>::saturatePositiveRow,
-                           &RowKernels<Arch>::saturateNegativeRow,
+                           &RowKernels<Arch>::saturateRow,
                            &RowKernels<Arch>::applyOutputFactorRow,
                            &RowKernels<Arch>::levels};
     }

@@ -16,9 +16,8 @@ struct MathKernels
     void (*processDouble)(CompressorCore& core, double** inputs, double** outputs, int32_t n, bool stereo);
     void (*processFloat)(CompressorCore& core, float** inputs, float** outputs, int32_t n, bool stereo);
     // The row kernels the loop uses, for tests:
-    // In place: 10 atan(x / 10), the saturation of positive samples; 10 tanh(x / 10), that of negative ones.
-    void (*saturatePositive)(double* row, int32_t count);
-    void (*saturateNegative)(double* row, int32_t count);
+    // In place, the saturation: 10 atan(x / 10) of positive samples, 10 tanh(x / 10) of the others.
+    void (*saturate)(double* row, int32_t count);
     // out = flush(out * F(follow)), the output stage's factor of its follower.
     void (*applyOutputFactor)(double* out, const double* follow, int32_t count);
     // q = the detector's level of input d under ratio exponent a. Up to kMaxLevels of them are computed side by side.

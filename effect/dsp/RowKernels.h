@@ -44,17 +44,19 @@ struct RowKernels
         }
     }
 
-    static void saturatePositiveRow(double* row, int32_t count)
+    // Saturation of a row in place, each sample by the curve of its sign. A batch of one sign computes one curve;
+    // one holding both signs computes both and picks lane by lane. Zeros stay as they are: S(+-0) = +-0.
+    static void saturateRow(double* row, int32_t count)
     {
-        eachBatch(row, nullptr, count, [](double* x, const double*) {
-            saturatePositive(Batch::load_unaligned(x)).store_unaligned(x);
-        });
-    }
-
-    static void saturateNegativeRow(double* row, int32_t count)
-    {
-        eachBatch(row, nullptr, count, [](double* x, const double*) {
-            saturateNegative(Batch::load_unaligned(x)).store_unaligned(x);
+        eachBatch(row, nullptr, count, [](double* p, const double*) {
+            const Batch x = Batch::load_unaligned(p);
+            const auto positive = x > Batch(0.0);
+            if (xsimd::all(positive))
+                saturatePositive(x).store_unaligned(p);
+            else if (!xsimd::any(positive))
+                saturateNegative(x).store_unaligned(p);
+            else
+                xsimd::select(positive, saturatePositive(x), saturateNegative(x)).store_unaligned(p);
         });
     }
 

@@ -80,12 +80,7 @@ TEST_F(WideKernels, RowsGiveTheBaselineBitsAndStayInsideTheRow)
         void (*run)(const dsp::MathKernels&, double* row, const double* follow, int32_t count);
     };
     const Kernel kernels[] = {
-        {"saturatePositive", [](const dsp::MathKernels& k, double* r, const double*, int32_t n) {
-             k.saturatePositive(r, n);
-         }},
-        {"saturateNegative", [](const dsp::MathKernels& k, double* r, const double*, int32_t n) {
-             k.saturateNegative(r, n);
-         }},
+        {"saturate", [](const dsp::MathKernels& k, double* r, const double*, int32_t n) { k.saturate(r, n); }},
         {"applyOutputFactor", [](const dsp::MathKernels& k, double* r, const double* s, int32_t n) {
              k.applyOutputFactor(r, s, n);
          }},
