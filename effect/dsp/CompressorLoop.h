@@ -233,6 +233,8 @@ private:
                 const LaneMask below = shortcut.below(load(ahead.input + j), Lanes(env) * load(k.decayBetween + j),
                                                       load(c.exponent + j));
                 const int rising = ~bitsOf(below) & ((1 << std::min(kWidth, count - j)) - 1);
+                if (rising == 0)
+                    continue;  // the usual batch, and all of them in silence
                 for (int32_t i = 0; i < kWidth; ++i)
                 {
                     input_[size_] = ahead.input[j + i];
