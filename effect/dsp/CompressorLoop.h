@@ -215,98 +215,81 @@ private:
             ahead.input[j] = 0.0;  // the unused lanes of a last, partly used batch
     }
 
-    // The levels of the feed-forward steps that may need them, computed side by side before the walk, both
-    // channels together: one level alone waits for the whole chain of its maths, while many together cost little
-    // more than their arithmetic. A step may need its level unless the shortcut rules it out against the envelope
-    // decaying alone from the chunk's start, the lowest the envelope can be; a step the walk finds in need of a
-    // level not computed here computes it then. Which levels are known ahead changes no result, only when they
-    // are computed.
-    class LevelsAhead
-    {
-    public:
-        void add(const Chunk& c, int32_t count, double env, const dsp::DetectorShortcut& shortcut,
-                 const LoopCoefficients& k, ForwardLevels& ahead)
-        {
-            // In lanes and without branches: whether a step may rise is no pattern a predictor learns.
-            for (int32_t j = 0; j < count; j += kWidth)
-            {
-                const LaneMask below = shortcut.below(load(ahead.input + j), Lanes(env) * load(k.decayBetween + j),
-                                                      load(c.exponent + j));
-                const int rising = ~bitsOf(below) & ((1 << std::min(kWidth, count - j)) - 1);
-                if (rising == 0)
-                    continue;  // the usual batch, and all of them in silence
-                for (int32_t i = 0; i < kWidth; ++i)
-                {
-                    input_[size_] = ahead.input[j + i];
-                    exponent_[size_] = c.exponent[j + i];
-                    at_[size_] = j + i;
-                    of_[size_] = &ahead;
-                    size_ += (rising >> i) & 1;
-                }
-            }
-        }
-
-        void compute()
-        {
-            double q[kCapacity];
-            Rows::levels(input_, exponent_, q, size_);
-            for (int32_t i = 0; i < size_; ++i)
-            {
-                of_[i]->level[at_[i]] = q[i];
-                of_[i]->known[at_[i]] = true;
-            }
-        }
-
-    private:
-        static constexpr int32_t kCapacity = 2 * kPadded;
-        double input_[kCapacity];
-        double exponent_[kCapacity];
-        int32_t at_[kCapacity];
-        ForwardLevels* of_[kCapacity];
-        int32_t size_ = 0;
-    };
-
     // A feed-forward step that needs its level is often followed by more: the envelope rises over a few samples
     // towards a peak. Up to kGuesses of the next samples whose levels the envelope, decaying alone, would not
     // cover are computed together with this one; when a rise makes one needless, only work is lost.
     static constexpr int32_t kGuesses = 3;
     static constexpr int32_t kGuessSpan = 8;
 
-    // Levels wanted at one sample, computed side by side once all are named: the long chains of their maths then
-    // overlap instead of following each other.
+    // Levels wanted, computed side by side once all are named: the long chains of their maths then overlap
+    // instead of following each other.
+    template <int32_t Capacity>
     class LevelBatch
     {
     public:
-        void add(double d, double a, double* level)
+        void add(double d, double a, double* level) { addIf(true, d, a, level); }
+
+        // add() when take holds, without a branch.
+        void addIf(bool take, double d, double a, double* level)
         {
             input_[size_] = d;
             exponent_[size_] = a;
             level_[size_] = level;
-            ++size_;
+            size_ += take;
         }
+
+        int32_t size() const { return size_; }
 
         void compute()
         {
             if (size_ == 0)
                 return;
-            double q[kCapacity];
+            double q[Capacity];
             Rows::levels(input_, exponent_, q, size_);
-            for (int i = 0; i < size_; ++i)
+            for (int32_t i = 0; i < size_; ++i)
                 *level_[i] = q[i];
             size_ = 0;
         }
 
-        static constexpr int kCapacity = 2 + 2 * (kGuesses + 1);
-        static_assert(kCapacity <= dsp::kMaxLevels, "a batch of levels is computed at once");
-
     private:
-        double input_[kCapacity];
-        double exponent_[kCapacity];
-        double* level_[kCapacity];
-        int size_ = 0;
+        double input_[Capacity];
+        double exponent_[Capacity];
+        double* level_[Capacity];
+        int32_t size_ = 0;
     };
 
-    static void wantForward(LevelBatch& batch, const Chunk& c, int32_t j, int32_t count, double env,
+    // The levels one sample wants: its own steps' and the guesses' of both channels, computed at once.
+    using SampleLevels = LevelBatch<2 + 2 * (kGuesses + 1)>;
+    static_assert(2 + 2 * (kGuesses + 1) <= dsp::kMaxLevels, "a sample's levels are computed at once");
+
+    // The levels of the feed-forward steps that may need them, both channels in one batch, computed before the
+    // walk: one level alone waits for the whole chain of its maths, while many together cost little more than
+    // their arithmetic. A step may need its level unless the shortcut rules it out against the envelope decaying
+    // alone from the chunk's start, the lowest the envelope can be; a step the walk finds in need of a level not
+    // computed here computes it then. Which levels are known ahead changes no result, only when they are computed.
+    using ChunkLevels = LevelBatch<2 * kPadded>;
+
+    static void addLevelsAhead(ChunkLevels& batch, const Chunk& c, int32_t count, double env,
+                               const dsp::DetectorShortcut& shortcut, const LoopCoefficients& k, ForwardLevels& ahead)
+    {
+        // In lanes and without branches: whether a step may rise is no pattern a predictor learns.
+        for (int32_t j = 0; j < count; j += kWidth)
+        {
+            const LaneMask below = shortcut.below(load(ahead.input + j), Lanes(env) * load(k.decayBetween + j),
+                                                  load(c.exponent + j));
+            const int rising = ~bitsOf(below) & ((1 << std::min(kWidth, count - j)) - 1);
+            if (rising == 0)
+                continue;  // the usual batch, and all of them in silence
+            for (int32_t i = 0; i < kWidth; ++i)
+            {
+                const bool take = (rising >> i) & 1;
+                batch.addIf(take, ahead.input[j + i], c.exponent[j + i], &ahead.level[j + i]);
+                ahead.known[j + i] = ahead.known[j + i] || take;
+            }
+        }
+    }
+
+    static void wantForward(SampleLevels& batch, const Chunk& c, int32_t j, int32_t count, double env,
                             const dsp::DetectorShortcut& shortcut, const LoopCoefficients& k, ForwardLevels& ahead)
     {
         ahead.known[j] = true;
@@ -356,7 +339,7 @@ private:
         const double forwardR = aheadR.input[j];
         const double feedbackL = std::fabs(c.sL[j] * gL) * threshold * b;
         const double feedbackR = std::fabs(c.sR[j] * gR) * threshold * b;
-        LevelBatch batch;
+        SampleLevels batch;
         if (left && !aheadL.known[j] && !det.shortcutL.below(forwardL, betweenL, a))
             wantForward(batch, c, j, count, det.envL, det.shortcutL, k, aheadL);
         if (right && !aheadR.known[j] && !det.shortcutR.below(forwardR, betweenR, a))
@@ -413,9 +396,9 @@ private:
         ForwardLevels aheadR;
         forwardInputs(c, c.sL, count, aheadL);
         forwardInputs(c, c.sR, count, aheadR);
-        LevelsAhead levelsAhead;
-        levelsAhead.add(c, count, det.envL, det.shortcutL, k, aheadL);
-        levelsAhead.add(c, count, det.envR, det.shortcutR, k, aheadR);
+        ChunkLevels levelsAhead;
+        addLevelsAhead(levelsAhead, c, count, det.envL, det.shortcutL, k, aheadL);
+        addLevelsAhead(levelsAhead, c, count, det.envR, det.shortcutR, k, aheadR);
         levelsAhead.compute();
 
         Run runL;

@@ -5,13 +5,12 @@
 // loop. The filter instead walks a shorter chain, state * (1 - c) + x * c, and computes the plain step beside it
 // from the same state, off the chain. The two round to different floats only when the value lies within a few ulps
 // of a float rounding midpoint, or is so small that the flush decides it. A chunk in which any step differed is
-// walked again, the plain way, from its first state, and the next chunk walks the plain chain (still checking the
-// shorter one beside it) until a chunk passes in which the shorter chain would not have erred. In silence after
-// loud input the flush holds the state at a tiny value that the shorter chain never keeps, chunk after chunk: there
-// the plain chain runs alone rather than each chunk twice. Once the state stands still (a chunk ended on silence
-// and the plain step from the state to silence gives it back), the next chunk walks no chain at all and computes
-// no step: each sample only checks that its input is silence, and a chunk in which one is not is walked again the
-// plain way, after which the plain chain runs until a chunk shows that the shorter one would not have erred.
+// walked again, the plain way, from its first state; the chunks after it walk the plain chain (still checking the
+// shorter one beside it) until one passes in which the shorter chain would not have erred. In silence after loud
+// input the flush holds the state at a tiny value that the shorter chain never keeps, chunk after chunk: there the
+// plain chain runs alone rather than each chunk twice. Once the state stands still (a chunk ended on silence and
+// the plain step from the state to silence gives it back), the next chunk computes no step: each sample only
+// checks that its input is silence, and a chunk in which one is not is walked again the plain way, as above.
 //
 // Audio thread only, inside the loop's block; no allocation, no lock. A template over the loop's architecture only
 // so that a wider build of the loop shares no code with this one.
