@@ -211,8 +211,12 @@ private:
             ahead.input[j] = std::fabs(side[j]) * c.threshold[j] * c.scale[j];
             ahead.known[j] = false;
         }
+        // The unused lanes of a last, partly used batch: input 0 and no level known.
         for (int32_t j = count; j < count + kWidth - 1; ++j)
-            ahead.input[j] = 0.0;  // the unused lanes of a last, partly used batch
+        {
+            ahead.input[j] = 0.0;
+            ahead.known[j] = false;
+        }
     }
 
     // A feed-forward step that needs its level is often followed by more: the envelope rises over a few samples
