@@ -3,6 +3,7 @@
 #include "FrameworkFixture.h"
 
 #include "rtas/framework/PlugInResourceFile.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <chrono>
 #include <cstdio>
@@ -28,8 +29,9 @@ struct Resource
     std::vector<uint8_t> data;
 };
 
-// The host's resource-file format, written the way the host's tools write it.
-std::string WriteResourceFile(const std::vector<Resource>& resources)
+// The host's resource-file format, written the way the host's tools write it. Test cases run in processes of their
+// own, several at once: each writes its file in a folder of its own, where no other one rewrites it under its reads.
+std::string WriteResourceFile(const std::string& path, const std::vector<Resource>& resources)
 {
     std::vector<uint8_t> bytes = {'Q', 'R', 'S', 'F'};
     PutWord(bytes, uint32_t(resources.size()));
@@ -41,7 +43,6 @@ std::string WriteResourceFile(const std::vector<Resource>& resources)
         PutWord(bytes, uint32_t(r.data.size()));
         bytes.insert(bytes.end(), r.data.begin(), r.data.end());
     }
-    const std::string path = ::testing::TempDir() + "page-tables.rsr";
     FILE* file = std::fopen(path.c_str(), "wb");
     std::fwrite(bytes.data(), 1, bytes.size(), file);
     std::fclose(file);
@@ -54,7 +55,7 @@ protected:
     void SetUp() override
     {
         FrameworkTest::SetUp();
-        rtas::SetPlugInResourceFile(WriteResourceFile({
+        rtas::SetPlugInResourceFile(WriteResourceFile(scratch.file("page-tables.rsr"), {
                                         {HostFourCC("PgTL"), 1, "Kvmm", {9, 9}},
                                         {HostFourCC("PgTL"), 2, "Kvss", {1, 2, 3}},
                                         {HostFourCC("MkTL"), 1, "Kvss", {4}},
@@ -67,6 +68,8 @@ protected:
         FrameworkTest::TearDown();
     }
     static std::vector<uint8_t> Bytes(const uint8_t* data, size_t count) { return {data, data + count}; }
+
+    scratchtest::ScratchFolder scratch;
 };
 
 TEST_F(PageTables, TheTypesOwnTableIsFoundByNameAndEndsInTwoZeroBytes)
