@@ -52,7 +52,8 @@ void requestWindowClose(void* window);
 // Where the window sits in its parent's client area, and whether it is shown (tests).
 WindowRect windowRectInParent(void* window);
 bool isWindowVisible(void* window);
-// A stand-in parent window for tests: a top-level window of the given client size (destroyed by destroyWindow).
+// A stand-in parent window for tests: a shown top-level window of the given client size, as a host's window is (a
+// child counts as shown only while its parent is too); destroyed by destroyWindow.
 void* createTestParentWindow(int width, int height);
 
 }  // namespace platform

@@ -130,8 +130,9 @@ void* createTestParentWindow(int width, int height)
         return nullptr;
     RECT rect{0, 0, width, height};
     AdjustWindowRect(&rect, WS_OVERLAPPEDWINDOW, FALSE);
-    return CreateWindowExA(0, kTestParentClass, "Host", WS_OVERLAPPEDWINDOW, 0, 0, rect.right - rect.left,
-                           rect.bottom - rect.top, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    return CreateWindowExA(0, kTestParentClass, "Host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                           rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr, GetModuleHandleA(nullptr),
+                           nullptr);
 }
 
 }  // namespace platform
