@@ -54,19 +54,12 @@ public:
         fs::copy_file(QOR_PROBE_PATH, probe);
         if (effect[0] != '\0')
             fs::copy_file(effect, folder / kEffectFile);
-        // The effect, too, stays loaded (the processor still loads and unloads it), so its process-wide caches stay
-        // in sight of the leak checker.
-        static std::vector<std::unique_ptr<platform::Library>> effects;
-        if (effect[0] != '\0')
-        {
-            effects.push_back(std::make_unique<platform::Library>());
-            effects.back()->open((folder / kEffectFile).string());
-        }
         // Kept loaded for the life of the test program: the module carries its own copy of JUCE, which is not
-        // made to be unloaded.
-        static std::vector<std::unique_ptr<platform::Library>> modules;
-        modules.push_back(std::make_unique<platform::Library>());
-        library_ = modules.back().get();
+        // made to be unloaded. The list is never destroyed, so that no destructor at exit unloads the modules
+        // before the leak checker looks at what JUCE keeps for the life of the process.
+        static auto* modules = new std::vector<std::unique_ptr<platform::Library>>;
+        modules->push_back(std::make_unique<platform::Library>());
+        library_ = modules->back().get();
         if (!library_->open(probe.string()))
             ADD_FAILURE() << library_->error();
         create_ = reinterpret_cast<Create>(library_->symbol("qorProbeCreate"));
