@@ -12,6 +12,7 @@
 
 #include "effect/dsp/DspMath.h"
 #include "effect/dsp/PortableMath.h"
+#include "effect/dsp/RationalKernels.h"
 
 namespace dsp
 {
@@ -32,25 +33,26 @@ inline void detectorLevels(const xsimd::batch<double, A>* d, const xsimd::batch<
         x[i] = maxZero(d[i] - B(1.0));  // k
     // Inputs up to 1 give 1; the excess is softened.
     for (int i = 0; i < n; ++i)
-        x[i] = B(1.0) + x[i] - B(10.0) * xsimd::atan(x[i] * B(0.1));  // u
+        x[i] = B(1.0) + x[i] - B(10.0) * dsp::atan(x[i] * B(0.1));  // u
     // u^exponent; with u >= 1 the power needs none of pow's handling of signs and zeros (the bits are pow's).
     for (int i = 0; i < n; ++i)
         x[i] = exponent[i] * xsimd::log(x[i]);
     for (int i = 0; i < n; ++i)
         x[i] = maxZero(xsimd::exp(x[i]) - B(1.0));  // h
     for (int i = 0; i < n; ++i)
-        q[i] = x[i] - B(0.35) * xsimd::atan(x[i] * B(1.0 / 0.35));
+        q[i] = x[i] - B(0.35) * dsp::atan(x[i] * B(1.0 / 0.35));
 }
 
-// The level q for detector input d under the ratio exponent, lane by lane.
-inline Lanes detectorLevel(Lanes d, Lanes exponent)
+// The level q for detector input d under the ratio exponent, lane by lane. Always inlined, like the steps below that
+// call it: the loop is also built for wider batches, and no out-of-line copy from that build may stand in for this.
+[[gnu::always_inline]] inline Lanes detectorLevel(Lanes d, Lanes exponent)
 {
     Lanes q;
     detectorLevels(&d, &exponent, &q, 1);
     return q;
 }
 
-inline double detectorLevel(double d, double exponent)
+[[gnu::always_inline]] inline double detectorLevel(double d, double exponent)
 {
     return detectorLevel(Lanes(d), Lanes(exponent)).get(0);
 }

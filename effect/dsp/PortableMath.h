@@ -3,8 +3,9 @@
 // must render the same bits everywhere. Architectures are always named, never left to the compiler, and those the
 // loop is built for (SSE2 and AVX2) give the same bits; the build turns off FMA contraction for the same reason.
 //
-// The loop's batches call xsimd's functions directly (Shaping.h, EnvelopeDetector.h), over batches of any width;
-// the scalar forms here go through a two-lane batch, so a value computed alone and the same value computed in a lane
+// The loop's batches call xsimd's functions directly (Shaping.h, EnvelopeDetector.h), over batches of any width,
+// and its atan through RationalKernels.h, which computes xsimd's atan with only the work its values need; the
+// scalar forms here go through a two-lane batch, so a value computed alone and the same value computed in a lane
 // agree.
 #pragma once
 

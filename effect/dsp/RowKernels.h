@@ -44,27 +44,34 @@ struct RowKernels
         }
     }
 
-    // Saturation of a row in place, each sample by the curve of its sign. A batch of one sign computes one curve;
-    // one holding both signs computes both and picks lane by lane. Zeros stay as they are: S(+-0) = +-0.
+    // Saturation of one batch in place, each sample by the curve of its sign. A batch of one sign computes one
+    // curve; one holding both signs computes both and picks lane by lane. Zeros stay as they are: S(+-0) = +-0.
+    static void saturate(double* p)
+    {
+        const Batch x = Batch::load_unaligned(p);
+        const auto positive = x > Batch(0.0);
+        if (xsimd::all(positive))
+            saturatePositive(x).store_unaligned(p);
+        else if (!xsimd::any(positive))
+            saturateNegative(x).store_unaligned(p);
+        else
+            xsimd::select(positive, saturatePositive(x), saturateNegative(x)).store_unaligned(p);
+    }
+
+    // out = flush(out * F(follow)) for one batch.
+    static void applyOutputFactor(double* out, const double* follow)
+    {
+        flush(Batch::load_unaligned(out) * outputFactor(Batch::load_unaligned(follow))).store_unaligned(out);
+    }
+
     static void saturateRow(double* row, int32_t count)
     {
-        eachBatch(row, nullptr, count, [](double* p, const double*) {
-            const Batch x = Batch::load_unaligned(p);
-            const auto positive = x > Batch(0.0);
-            if (xsimd::all(positive))
-                saturatePositive(x).store_unaligned(p);
-            else if (!xsimd::any(positive))
-                saturateNegative(x).store_unaligned(p);
-            else
-                xsimd::select(positive, saturatePositive(x), saturateNegative(x)).store_unaligned(p);
-        });
+        eachBatch(row, nullptr, count, [](double* p, const double*) { saturate(p); });
     }
 
     static void applyOutputFactorRow(double* out, const double* follow, int32_t count)
     {
-        eachBatch(out, follow, count, [](double* o, const double* s) {
-            flush(Batch::load_unaligned(o) * outputFactor(Batch::load_unaligned(s))).store_unaligned(o);
-        });
+        eachBatch(out, follow, count, [](double* o, const double* s) { applyOutputFactor(o, s); });
     }
 
     // Up to kMaxLevels at a time; the unused lanes of a last, partly used batch get input 0, whose level is 0.
