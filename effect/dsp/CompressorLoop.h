@@ -138,17 +138,58 @@ private:
         return roundTo<Gain>(B(0.03) / (env * env + B(0.03)));
     }
 
+    // The square root of values that are T's, rounded to T. A float's square root is taken in float: the double one
+    // rounded to float is the same value, and a float square root costs the processor a fraction of a double one.
+    template <typename T, class B>
+    static B sqrtOf(B x)
+    {
+        if constexpr (!std::is_same<T, float>::value)
+            return xsimd::sqrt(x);
+        else if constexpr (B::size == 2)
+            return B(_mm_cvtps_pd(_mm_sqrt_ps(_mm_cvtpd_ps(x))));
+        else
+            return B(_mm256_cvtps_pd(_mm_sqrt_ps(_mm256_cvtpd_ps(x))));
+    }
+
     template <int M, bool Linked, class B>
     static void channelGains(B envL, B envR, B& gL, B& gR)
     {
         if (Linked)
         {
-            gL = gR = roundTo<Gain>(xsimd::sqrt(roundTo<Gain>(gainOf(envL) * gainOf(envR))));
+            gL = gR = sqrtOf<Gain>(roundTo<Gain>(gainOf(envL) * gainOf(envR)));
         }
         else
         {
             gL = M == kRight ? B(1.0) : gainOf(envL);
             gR = M == kLeft ? B(1.0) : gainOf(envR);
+        }
+    }
+
+    // The gains of a batch of samples before their detector steps and between them. Linked in double precision,
+    // where both channels' envelopes make one gain anyway, the batch's gains share one division, since a division
+    // or square root costs the processor many products' time: 0.03 over the root of the denominators' product
+    // (the square root of the product of the two quotients), as the shared reciprocal times the other root, a few
+    // ulps from the formula's. Otherwise each quotient is the formula's: an unlinked channel's result must not
+    // depend on the other channel's signal, as it would through a shared rounding or through the samples worked
+    // alone when the other channel's steps may rise, and the float form's roundings to float must fall where the
+    // formula's do.
+    template <int M, bool Linked>
+    static void gainsAround(Lanes envL, Lanes envR, Lanes midL, Lanes midR, Lanes& gL, Lanes& gR, Lanes& midGainL,
+                            Lanes& midGainR)
+    {
+        if constexpr (Linked && std::is_same<Gain, double>::value)
+        {
+            auto denominator = [](Lanes env) { return env * env + Lanes(0.03); };
+            const Lanes before = xsimd::sqrt(denominator(envL) * denominator(envR));
+            const Lanes between = xsimd::sqrt(denominator(midL) * denominator(midR));
+            const Lanes shared = Lanes(0.03) / (before * between);
+            gL = gR = shared * between;
+            midGainL = midGainR = shared * before;
+        }
+        else
+        {
+            channelGains<M, Linked>(envL, envR, gL, gR);
+            channelGains<M, Linked>(midL, midR, midGainL, midGainR);
         }
     }
 
@@ -432,19 +473,20 @@ private:
 
             Lanes gL;
             Lanes gR;
-            channelGains<M, Linked>(envL, envR, gL, gR);
+            Lanes betweenGainL;
+            Lanes betweenGainR;
+            gainsAround<M, Linked>(envL, envR, betweenL, betweenR, gL, gR, betweenGainL, betweenGainR);
             xsimd::min(gL, gR).store_unaligned(c.meterIn + j);
             // Only the feed-forward steps need checking: a gain is at most 1, so the feedback step's input is at
             // most the feed-forward one's, and its envelope, before the decay between them, at least as high.
             const LaneMask decayOnlyL = det.shortcutL.below(load(aheadL.input + j), betweenL, a);
             const LaneMask decayOnlyR = det.shortcutR.below(load(aheadR.input + j), betweenR, a);
 
-            channelGains<M, Linked>(betweenL, betweenR, gL, gR);
             const Lanes makeup = load(c.makeup + j);
             if (M != kRight)
-                (roundTo<Reduced>(load(c.xL + j) * gL) * makeup).store_unaligned(c.shapedL + j);
+                (roundTo<Reduced>(load(c.xL + j) * betweenGainL) * makeup).store_unaligned(c.shapedL + j);
             if (M != kLeft)
-                (roundTo<Reduced>(load(c.xR + j) * gR) * makeup).store_unaligned(c.shapedR + j);
+                (roundTo<Reduced>(load(c.xR + j) * betweenGainR) * makeup).store_unaligned(c.shapedR + j);
 
             // The lanes that count: those inside the chunk and before either channel's run ends.
             const int32_t lanes =
