@@ -8,6 +8,7 @@
 #include "effect/dsp/DecayRun.h"
 #include "effect/dsp/PublishedValue.h"
 #include "effect/dsp/EnvelopeDetector.h"
+#include "effect/dsp/LevelTable.h"
 #include "effect/dsp/LoopCoefficients.h"
 #include "effect/dsp/RatioShape.h"
 
@@ -114,4 +115,5 @@ private:
     dsp::DetectorShortcut shortcutR_;
     dsp::DecayRun runL_;
     dsp::DecayRun runR_;
+    dsp::LevelTable levelTable_;
 };

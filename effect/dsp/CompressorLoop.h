@@ -10,9 +10,11 @@
 //   1. parameter smoothing, inputs and the side-chain filter (sequential; both channels in the lanes of a batch);
 //   2. gains, meter input and both detector passes: in lanes while every detector step only decays the envelopes
 //      (each envelope then follows from the first one of its run, see DecayRun.h), one sample at a time where a
-//      step has to compute its level, after which that channel's envelope begins a new run. The levels of the
-//      feed-forward steps that may need one are computed side by side before the walk; a sample that wants a
-//      level not computed then computes it together with those of the next samples likely to want one;
+//      step may rise and so has to compute its level, after which that channel's envelope begins a new run.
+//      Whether a step may rise is told by the detector's shortcut and, once the ratio is at rest, by a table of
+//      level bounds (LevelTable.h). The levels of the feed-forward steps that may need one are computed side by
+//      side before the walk; a sample that wants a level not computed then computes it together with those of the
+//      next samples likely to want one;
 //   3. saturation, in lanes, each batch by the curve of its samples' sign (or both);
 //   4. the meter filter, blend and output-stage followers (sequential, both channels in the lanes of a batch,
 //      together with pass 1 of the next chunk, so that the recursions overlap);
@@ -33,6 +35,7 @@
 #include "effect/dsp/DecayRun.h"
 #include "effect/dsp/DspMath.h"
 #include "effect/dsp/EnvelopeDetector.h"
+#include "effect/dsp/LevelTable.h"
 #include "effect/dsp/OutputFollowers.h"
 #include "effect/dsp/RowKernels.h"
 #include "effect/dsp/PortableMath.h"
@@ -103,6 +106,7 @@ private:
         double outR[kPadded];
         double followL[kPadded];  // output-stage followers
         double followR[kPadded];
+        int32_t restFrom;  // the first sample whose smoothed ratio the smoothing leaves as it is, or -1
     };
 
     // ---- gains, one sample or a batch. The single form is the batch form's first lane: both then round alike,
@@ -235,7 +239,28 @@ private:
         dsp::DecayRun runR;
         double attack;
         double keep;
+        dsp::LevelTable* table;  // the core's, for the exponent of the ratio at rest
     };
+
+    // Whether a step of input d is known not to rise above env: by the shortcut, or by the table of levels.
+    static bool settled(const dsp::DetectorShortcut& shortcut, const dsp::LevelTable& table, double d, double env,
+                        double a)
+    {
+        return shortcut.below(d, env, a) || table.below(d, env, a);
+    }
+
+    // Builds the table for the exponent of a ratio that has come to rest.
+    static void buildTable(dsp::LevelTable& table, double a)
+    {
+        double tops[dsp::LevelTable::kCells];
+        double exponents[dsp::LevelTable::kCells];
+        double levels[dsp::LevelTable::kCells];
+        dsp::LevelTable::tops(tops);
+        for (double& exponent : exponents)
+            exponent = a;
+        Rows::levels(tops, exponents, levels, dsp::LevelTable::kCells);
+        table.set(a, levels);
+    }
 
     // Feed-forward inputs of one channel over a chunk, and the levels of those computed so far.
     struct ForwardLevels
@@ -315,16 +340,20 @@ private:
     using ChunkLevels = LevelBatch<2 * kPadded>;
 
     static void addLevelsAhead(ChunkLevels& batch, const Chunk& c, int32_t count, double env,
-                               const dsp::DetectorShortcut& shortcut, const LoopCoefficients& k, ForwardLevels& ahead)
+                               const dsp::DetectorShortcut& shortcut, const dsp::LevelTable& table,
+                               const LoopCoefficients& k, ForwardLevels& ahead)
     {
         // In lanes and without branches: whether a step may rise is no pattern a predictor learns.
         for (int32_t j = 0; j < count; j += kWidth)
         {
-            const LaneMask below = shortcut.below(load(ahead.input + j), Lanes(env) * load(k.decayBetween + j),
-                                                  load(c.exponent + j));
-            const int rising = ~bitsOf(below) & ((1 << std::min(kWidth, count - j)) - 1);
+            const Lanes lowest = Lanes(env) * load(k.decayBetween + j);
+            const LaneMask below = shortcut.below(load(ahead.input + j), lowest, load(c.exponent + j));
+            int rising = ~bitsOf(below) & ((1 << std::min(kWidth, count - j)) - 1);
             if (rising == 0)
                 continue;  // the usual batch, and all of them in silence
+            rising &= ~bitsOf(table.below(load(ahead.input + j), lowest, load(c.exponent + j)));
+            if (rising == 0)
+                continue;
             for (int32_t i = 0; i < kWidth; ++i)
             {
                 const bool take = (rising >> i) & 1;
@@ -335,7 +364,8 @@ private:
     }
 
     static void wantForward(SampleLevels& batch, const Chunk& c, int32_t j, int32_t count, double env,
-                            const dsp::DetectorShortcut& shortcut, const LoopCoefficients& k, ForwardLevels& ahead)
+                            const dsp::DetectorShortcut& shortcut, const dsp::LevelTable& table,
+                            const LoopCoefficients& k, ForwardLevels& ahead)
     {
         ahead.known[j] = true;
         batch.add(ahead.input[j], c.exponent[j], &ahead.level[j]);
@@ -344,7 +374,7 @@ private:
         int guesses = 0;
         for (int32_t i = j + 1; i < end && guesses < kGuesses; ++i)
         {
-            if (ahead.known[i] || shortcut.below(ahead.input[i], lowest, c.exponent[i]))
+            if (ahead.known[i] || settled(shortcut, table, ahead.input[i], lowest, c.exponent[i]))
                 continue;
             ahead.known[i] = true;
             batch.add(ahead.input[i], c.exponent[i], &ahead.level[i]);
@@ -354,10 +384,10 @@ private:
 
     // Whether the feedback step of a channel must compute its level. Its input is at most the feed-forward one
     // (a gain is at most 1), so a feed-forward level known not to exceed the envelope rules out a rise too.
-    static bool feedbackNeedsLevel(double feedback, double env, const dsp::DetectorShortcut& shortcut, double a,
-                                   const ForwardLevels& ahead, int32_t j)
+    static bool feedbackNeedsLevel(double feedback, double env, const dsp::DetectorShortcut& shortcut,
+                                   const dsp::LevelTable& table, double a, const ForwardLevels& ahead, int32_t j)
     {
-        if (shortcut.below(feedback, env, a))
+        if (settled(shortcut, table, feedback, env, a))
             return false;
         return !(ahead.known[j] && dsp::levelBound(ahead.input[j], ahead.level[j]) <= env);
     }
@@ -385,13 +415,14 @@ private:
         const double feedbackL = std::fabs(c.sL[j] * gL) * threshold * b;
         const double feedbackR = std::fabs(c.sR[j] * gR) * threshold * b;
         SampleLevels batch;
-        if (left && !aheadL.known[j] && !det.shortcutL.below(forwardL, betweenL, a))
-            wantForward(batch, c, j, count, det.envL, det.shortcutL, k, aheadL);
-        if (right && !aheadR.known[j] && !det.shortcutR.below(forwardR, betweenR, a))
-            wantForward(batch, c, j, count, det.envR, det.shortcutR, k, aheadR);
+        const dsp::LevelTable& table = *det.table;
+        if (left && !aheadL.known[j] && !settled(det.shortcutL, table, forwardL, betweenL, a))
+            wantForward(batch, c, j, count, det.envL, det.shortcutL, table, k, aheadL);
+        if (right && !aheadR.known[j] && !settled(det.shortcutR, table, forwardR, betweenR, a))
+            wantForward(batch, c, j, count, det.envR, det.shortcutR, table, k, aheadR);
         batch.compute();
-        const bool levelsL = left && feedbackNeedsLevel(feedbackL, det.envL, det.shortcutL, a, aheadL, j);
-        const bool levelsR = right && feedbackNeedsLevel(feedbackR, det.envR, det.shortcutR, a, aheadR, j);
+        const bool levelsL = left && feedbackNeedsLevel(feedbackL, det.envL, det.shortcutL, table, a, aheadL, j);
+        const bool levelsR = right && feedbackNeedsLevel(feedbackR, det.envR, det.shortcutR, table, a, aheadR, j);
         double levelL = 0.0;
         double levelR = 0.0;
         if (levelsL)
@@ -422,10 +453,10 @@ private:
 
         // Feed-forward pass on the plain side chain.
         if (left)
-            dsp::detectorStep(forwardL, det.envL, det.shortcutL, a, det.attack, det.keep, aheadL.known[j],
+            dsp::detectorStep(forwardL, det.envL, det.shortcutL, table, a, det.attack, det.keep, aheadL.known[j],
                               aheadL.level[j]);
         if (right)
-            dsp::detectorStep(forwardR, det.envR, det.shortcutR, a, det.attack, det.keep, aheadR.known[j],
+            dsp::detectorStep(forwardR, det.envR, det.shortcutR, table, a, det.attack, det.keep, aheadR.known[j],
                               aheadR.level[j]);
 
         if (M != kRight)
@@ -437,13 +468,17 @@ private:
     template <int M, bool Linked>
     static void detect(Chunk& c, int32_t count, Detector& det, const LoopCoefficients& k)
     {
+        // The ratio has come to rest at a sample of this chunk: its exponent holds from there on.
+        if (c.restFrom >= 0 && c.exponent[c.restFrom] != det.table->exponent())
+            buildTable(*det.table, c.exponent[c.restFrom]);
+
         ForwardLevels aheadL;
         ForwardLevels aheadR;
         forwardInputs(c, c.sL, count, aheadL);
         forwardInputs(c, c.sR, count, aheadR);
         ChunkLevels levelsAhead;
-        addLevelsAhead(levelsAhead, c, count, det.envL, det.shortcutL, k, aheadL);
-        addLevelsAhead(levelsAhead, c, count, det.envR, det.shortcutR, k, aheadR);
+        addLevelsAhead(levelsAhead, c, count, det.envL, det.shortcutL, *det.table, k, aheadL);
+        addLevelsAhead(levelsAhead, c, count, det.envR, det.shortcutR, *det.table, k, aheadR);
         levelsAhead.compute();
 
         Run runL;
@@ -492,8 +527,13 @@ private:
             const int32_t lanes =
                 std::min(std::min(kWidth, count - j), std::min(runL.remainingFrom(j), runR.remainingFrom(j)));
             const int valid = (1 << lanes) - 1;
-            const int raisingL = ~bitsOf(decayOnlyL) & valid;
-            const int raisingR = ~bitsOf(decayOnlyR) & valid;
+            int raisingL = ~bitsOf(decayOnlyL) & valid;
+            int raisingR = ~bitsOf(decayOnlyR) & valid;
+            if ((raisingL | raisingR) != 0)
+            {
+                raisingL &= ~bitsOf(det.table->below(load(aheadL.input + j), betweenL, a));
+                raisingR &= ~bitsOf(det.table->below(load(aheadR.input + j), betweenR, a));
+            }
             if ((raisingL | raisingR) == 0)
             {
                 j += lanes;
@@ -547,8 +587,8 @@ private:
         double meterValue = core.meter_.load();
         BiquadFilter::Recursion meter = core.meterFilter_.recursion();
         RatioShape shape = core.shape_;
-        Detector det{core.envL_,  core.envR_, core.shortcutL_, core.shortcutR_, core.runL_,
-                     core.runR_,  k.attack,   1.0 - k.release};
+        Detector det{core.envL_, core.envR_, core.shortcutL_, core.shortcutR_, core.runL_,
+                     core.runR_, k.attack,   1.0 - k.release,  &core.levelTable_};
 
         const Sample* inL = inputs[0];
         const Sample* inR = inputs[1] != nullptr ? inputs[1] : inputs[0];
@@ -578,6 +618,8 @@ private:
             {
                 ratio = smoothRatio(ratio, ratioGoal, cP);
                 shape.update(ratio);
+                if (c.restFrom < 0 && smoothRatio(ratio, ratioGoal, cP) == ratio)
+                    c.restFrom = j;
             }
             if (blendMoves)
                 blend = smooth(blend, blendGoal, cP);
@@ -608,6 +650,7 @@ private:
         // Two chunks in flight: the side-chain filter of the next chunk is walked in the same loop as the meter
         // and the followers of this one, so the three recursions overlap instead of following each other.
         Chunk chunks[2];
+        chunks[0].restFrom = -1;
         Chunk* c = &chunks[0];
         Chunk* next = &chunks[1];
 
@@ -631,6 +674,7 @@ private:
             const int32_t nextCount = nextStart < n ? std::min(kChunk, n - nextStart) : 0;
             if (nextCount > 0)
                 beginInputs();
+            next->restFrom = nextCount > 0 && !ratioMoves ? 0 : -1;
             lowPass.beginChunk();
             const bool steady = nextCount > 0 && !(thresholdMoves || makeupMoves || blendMoves || ratioMoves);
             if (steady && count == nextCount)

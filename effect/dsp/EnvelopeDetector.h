@@ -11,6 +11,7 @@
 #include <limits>
 
 #include "effect/dsp/DspMath.h"
+#include "effect/dsp/LevelTable.h"
 #include "effect/dsp/PortableMath.h"
 #include "effect/dsp/RationalKernels.h"
 
@@ -120,12 +121,13 @@ struct DetectorShortcut
     env = env + attack * maxZero(q - env);
 }
 
-// knownLevel, when known is set, is detectorLevel(d, a) computed ahead.
-[[gnu::always_inline]] inline void detectorStep(double d, double& env, DetectorShortcut& shortcut, double a,
-                                                double attack, double keep, bool known = false,
-                                                double knownLevel = 0.0)
+// A whole step. table holds bounds of levels, for exponent a or another; knownLevel, when known is set, is
+// detectorLevel(d, a) computed ahead.
+[[gnu::always_inline]] inline void detectorStep(double d, double& env, DetectorShortcut& shortcut,
+                                                const LevelTable& table, double a, double attack, double keep,
+                                                bool known = false, double knownLevel = 0.0)
 {
-    if (!shortcut.below(d, env, a))
+    if (!shortcut.below(d, env, a) && !table.below(d, env, a))
         rise(d, known ? knownLevel : detectorLevel(d, a), env, shortcut, a, attack);
     env = flush(env * keep);
 }

@@ -2,6 +2,7 @@
 // no-ratio, mono and missing rows, in-place buffers, the blend switch, and first samples worked by hand.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -230,6 +231,64 @@ TYPED_TEST(CompressorLoopProperties, InPlaceBuffersGiveTheSameResult)
     run(inPlace, buffer, buffer, true);
     EXPECT_EQ(buffer.left, out.left);
     EXPECT_EQ(buffer.right, out.right);
+}
+
+// A host's block size never shows in the sound: the same input gives the same bits in blocks of any sizes, while
+// the ratio moves after a change and after it has come to rest again (where the detector's skipped levels are
+// decided), with the other parameters moving too. The changes fall on the same samples for both.
+TYPED_TEST(CompressorLoopProperties, BlockSizesNeverShowWhileTheRatioMovesAndRests)
+{
+    using Sample = TypeParam;
+    const int frames = 3 * 44100;
+    Stereo<Sample> in = Stereo<Sample>::bursts(frames);
+    const int changes[] = {44500, 63000, 88501};
+    auto settingsAt = [](int change) {
+        reference::Parameters p = testsignals::defaultProgram();
+        if (change >= 1)
+        {
+            p.ratio = 0.9f;
+            p.threshold = 0.4f;
+        }
+        if (change >= 2)
+            p.ratio = 0.2f;
+        if (change >= 3)
+        {
+            p.ratio = 0.55f;
+            p.makeup = 0.6f;
+            p.link = 0.0f;
+        }
+        return p;
+    };
+    auto render = [&](const std::vector<int>& sizes, CompressorCore& core) {
+        Stereo<Sample> out(frames);
+        size_t next = 0;
+        int offset = 0;
+        int change = 0;
+        while (offset < frames)
+        {
+            const int segmentEnd = change < 3 ? changes[change] : frames;
+            const int n = std::min(sizes[next++ % sizes.size()], segmentEnd - offset);
+            Sample* inputs[2] = {in.left.data() + offset, in.right.data() + offset};
+            Sample* outputs[2] = {out.left.data() + offset, out.right.data() + offset};
+            core.process(inputs, outputs, n, true);
+            offset += n;
+            if (offset == segmentEnd && change < 3)
+                testsignals::applyToCore(core, settingsAt(++change));
+        }
+        return out;
+    };
+    CompressorCore a = makeCore();
+    CompressorCore b = makeCore();
+    const Stereo<Sample> outA = render({512}, a);
+    const Stereo<Sample> outB = render({1, 37, 64, 65, 700, 5, 128, 3}, b);
+    for (int i = 0; i < frames; ++i)
+    {
+        ASSERT_EQ(outA.left[i], outB.left[i]) << "frame " << i;
+        ASSERT_EQ(outA.right[i], outB.right[i]) << "frame " << i;
+    }
+    EXPECT_EQ(a.envelopeLeft(), b.envelopeLeft());
+    EXPECT_EQ(a.envelopeRight(), b.envelopeRight());
+    EXPECT_EQ(a.meterValue(), b.meterValue());
 }
 
 // With the switch off the blend moves to 1 within milliseconds: once the output follower has forgotten the first
