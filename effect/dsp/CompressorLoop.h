@@ -107,6 +107,9 @@ private:
         double followL[kPadded];  // output-stage followers
         double followR[kPadded];
         int32_t restFrom;  // the first sample whose smoothed ratio the smoothing leaves as it is, or -1
+        // Whether the parameter rows hold `held` in every sample of a whole chunk, as a steady chunk writes them.
+        bool rowsHeld;
+        double held[5];
     };
 
     // ---- gains, one sample or a batch. The single form is the batch form's first lane: both then round alike,
@@ -651,6 +654,8 @@ private:
         // and the followers of this one, so the three recursions overlap instead of following each other.
         Chunk chunks[2];
         chunks[0].restFrom = -1;
+        chunks[0].rowsHeld = false;
+        chunks[1].rowsHeld = false;
         Chunk* c = &chunks[0];
         Chunk* next = &chunks[1];
 
@@ -677,11 +682,18 @@ private:
             next->restFrom = nextCount > 0 && !ratioMoves ? 0 : -1;
             lowPass.beginChunk();
             const bool steady = nextCount > 0 && !(thresholdMoves || makeupMoves || blendMoves || ratioMoves);
-            if (steady && count == nextCount)
+            if (steady && count == kChunk && nextCount == kChunk)
             {
-                // The usual case: nothing moves, and the loop that walks the recursions carries nothing else.
-                for (int32_t j = 0; j < count; ++j)
-                    parameterRows(*next, j, threshold, makeup, blend, shape);
+                // The usual case: nothing moves, and the loop that walks the recursions carries nothing else. The
+                // rows of parameters are written only if they do not hold these values yet.
+                const double held[5] = {threshold, makeup, blend, shape.scale(), shape.exponent()};
+                if (!(next->rowsHeld && std::equal(held, held + 5, next->held)))
+                {
+                    for (int32_t j = 0; j < kChunk; ++j)
+                        parameterRows(*next, j, threshold, makeup, blend, shape);
+                    std::copy(held, held + 5, next->held);
+                    next->rowsHeld = true;
+                }
                 for (int32_t j = 0; j < count; ++j)
                 {
                     input(*next, j, nextStart + j);
@@ -690,6 +702,7 @@ private:
             }
             else
             {
+                next->rowsHeld = false;
                 const int32_t longer = std::max(count, nextCount);
                 for (int32_t j = 0; j < longer; ++j)
                 {
@@ -741,15 +754,19 @@ private:
         core.runR_ = det.runR;
     }
 
-    // A row out to the host's buffer. Doubles go in batches: a loop of plain copies would become a string copy,
-    // which is slow to start for a chunk this short.
+    // A row out to the host's buffer, in batches: a loop of plain copies would become a string copy, which is slow
+    // to start for a chunk this short, and floats are converted a batch at a time.
     static void storeRow(Sample* out, const double* row, int32_t count)
     {
         int32_t i = 0;
-        if constexpr (std::is_same<Sample, double>::value)
+        for (; i + kWidth <= count; i += kWidth)
         {
-            for (; i + kWidth <= count; i += kWidth)
+            if constexpr (std::is_same<Sample, double>::value)
                 load(row + i).store_unaligned(out + i);
+            else if constexpr (kWidth == 2)
+                _mm_storel_pi(reinterpret_cast<__m64*>(out + i), _mm_cvtpd_ps(load(row + i)));
+            else
+                _mm_storeu_ps(out + i, _mm256_cvtpd_ps(load(row + i)));
         }
         for (; i < count; ++i)
             out[i] = static_cast<Sample>(row[i]);
