@@ -252,17 +252,21 @@ private:
         return shortcut.below(d, env, a) || table.below(d, env, a);
     }
 
-    // Builds the table for the exponent of a ratio that has come to rest.
+    // Builds the table for the exponent of a ratio that has come to rest, as many levels at a time as go together.
     static void buildTable(dsp::LevelTable& table, double a)
     {
-        double tops[dsp::LevelTable::kCells];
-        double exponents[dsp::LevelTable::kCells];
-        double levels[dsp::LevelTable::kCells];
-        dsp::LevelTable::tops(tops);
+        double tops[dsp::kMaxLevels];
+        double exponents[dsp::kMaxLevels];
+        double levels[dsp::kMaxLevels];
         for (double& exponent : exponents)
             exponent = a;
-        Rows::levels(tops, exponents, levels, dsp::LevelTable::kCells);
-        table.set(a, levels);
+        for (int32_t first = 0; first < dsp::LevelTable::kCells; first += dsp::kMaxLevels)
+        {
+            const int32_t count = std::min(dsp::kMaxLevels, dsp::LevelTable::kCells - first);
+            dsp::LevelTable::tops(first, count, tops);
+            Rows::levels(tops, exponents, levels, count);
+            table.set(a, first, count, levels);
+        }
     }
 
     // Feed-forward inputs of one channel over a chunk, and the levels of those computed so far.

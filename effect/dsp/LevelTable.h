@@ -28,11 +28,12 @@ public:
 
     double exponent() const { return exponent_; }
 
-    // The inputs at the cells' tops, whose levels set() takes: tops[i] is the top of cell i.
-    static void tops(double* tops);
+    // The inputs at the tops of cells first to first + count - 1, whose levels set() takes.
+    static void tops(int32_t first, int32_t count, double* tops);
 
-    // Takes the levels q[i] of the cells' tops under exponent a.
-    void set(double a, const double* q);
+    // Takes the levels q of the tops of cells first to first + count - 1 under exponent a, in order from cell 0;
+    // the table holds for a once the last cell has its bound.
+    void set(double a, int32_t first, int32_t count, const double* q);
 
     // True when q(d) under exponent a is known not to exceed env (env is never negative).
     [[gnu::always_inline]] bool below(double d, double env, double a) const

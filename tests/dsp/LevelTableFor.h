@@ -12,11 +12,11 @@ inline dsp::LevelTable levelTableFor(double a)
 {
     std::vector<double> tops(dsp::LevelTable::kCells);
     std::vector<double> levels(tops.size());
-    dsp::LevelTable::tops(tops.data());
+    dsp::LevelTable::tops(0, dsp::LevelTable::kCells, tops.data());
     for (size_t i = 0; i < tops.size(); ++i)
         levels[i] = dsp::detectorLevel(tops[i], a);
     dsp::LevelTable table;
-    table.set(a, levels.data());
+    table.set(a, 0, dsp::LevelTable::kCells, levels.data());
     return table;
 }
 }  // namespace testsignals

@@ -23,7 +23,7 @@ std::vector<double> inputs()
     for (int i = 0; i < 100000; ++i)
         d.push_back(std::exp2(octaves(rng)));
     std::vector<double> tops(dsp::LevelTable::kCells);
-    dsp::LevelTable::tops(tops.data());
+    dsp::LevelTable::tops(0, dsp::LevelTable::kCells, tops.data());
     for (double top : tops)
     {
         d.push_back(top);
