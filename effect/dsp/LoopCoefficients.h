@@ -19,7 +19,7 @@ struct LoopCoefficients
     // The envelope's decay over runs of detector steps that only decay: (1 - release)^(2i) before sample i of a run
     // (also carried to double-double precision) and (1 - release)^(2i + 1) between its two steps.
     // The tables reach past kRun so a batch of the widest lanes beginning at a run's last sample stays inside.
-    static constexpr int kRun = 64;
+    static constexpr int kRun = 128;
     static constexpr int kTable = kRun + dsp::kWidestLanes;
     double decayBefore[kTable] = {};
     double decayBetween[kTable] = {};
