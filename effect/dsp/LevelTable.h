@@ -9,6 +9,8 @@
 //
 // Built by the loop once the smoothed ratio comes to rest, at a sample that depends on the signal alone, never on
 // where blocks or chunks end: which steps skip their levels then decides where runs of decay-only steps begin.
+//
+// Audio thread only, inside the loop's block (the caller holds the effect mutex); no allocation, no lock.
 #pragma once
 
 #include <cstdint>
