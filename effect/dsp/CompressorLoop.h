@@ -106,7 +106,9 @@ private:
         double outR[kPadded];
         double followL[kPadded];  // output-stage followers
         double followR[kPadded];
-        int32_t restFrom;  // the first sample whose smoothed ratio the smoothing leaves as it is, or -1
+        // The first sample whose smoothed ratio a further smoothing step would leave as it is: the ratio is at rest
+        // from there on, within the block. -1 where it is nowhere in this chunk.
+        int32_t restFrom;
         // Whether the parameter rows hold `held` in every sample of a whole chunk, as a steady chunk writes them.
         bool rowsHeld;
         double held[5];
