@@ -109,9 +109,8 @@ private:
         // The first sample whose smoothed ratio a further smoothing step would leave as it is: the ratio is at rest
         // from there on, within the block. -1 where it is nowhere in this chunk.
         int32_t restFrom;
-        // Whether the parameter rows hold `held` in every sample of a whole chunk, as a steady chunk writes them.
+        // Whether every sample of the parameter rows holds the values of their first, as a steady chunk writes them.
         bool rowsHeld;
-        double held[5];
     };
 
     // ---- gains, one sample or a batch. The single form is the batch form's first lane: both then round alike,
@@ -267,7 +266,7 @@ private:
             const int32_t count = std::min(dsp::kMaxLevels, dsp::LevelTable::kCells - first);
             dsp::LevelTable::tops(first, count, tops);
             Rows::levels(tops, exponents, levels, count);
-            table.set(a, first, count, levels);
+            table.set(a, first, count, tops, levels);
         }
     }
 
@@ -692,12 +691,12 @@ private:
             {
                 // The usual case: nothing moves, and the loop that walks the recursions carries nothing else. The
                 // rows of parameters are written only if they do not hold these values yet.
-                const double held[5] = {threshold, makeup, blend, shape.scale(), shape.exponent()};
-                if (!(next->rowsHeld && std::equal(held, held + 5, next->held)))
+                if (!(next->rowsHeld && next->threshold[0] == threshold && next->makeup[0] == makeup &&
+                      next->blend[0] == blend && next->scale[0] == shape.scale() &&
+                      next->exponent[0] == shape.exponent()))
                 {
                     for (int32_t j = 0; j < kChunk; ++j)
                         parameterRows(*next, j, threshold, makeup, blend, shape);
-                    std::copy(held, held + 5, next->held);
                     next->rowsHeld = true;
                 }
                 for (int32_t j = 0; j < count; ++j)

@@ -16,18 +16,12 @@ void LevelTable::tops(int32_t first, int32_t count, double* tops)
     }
 }
 
-void LevelTable::set(double a, int32_t first, int32_t count, const double* q)
+void LevelTable::set(double a, int32_t first, int32_t count, const double* tops, const double* q)
 {
     if (first == 0)
         exponent_ = std::numeric_limits<double>::quiet_NaN();
-    double top[kMaxLevels];
-    for (int32_t done = 0; done < count; done += kMaxLevels)
-    {
-        const int32_t n = count - done < kMaxLevels ? count - done : kMaxLevels;
-        tops(first + done, n, top);
-        for (int32_t i = 0; i < n; ++i)
-            bound_[first + done + i] = levelBound(top[i], q[done + i]);
-    }
+    for (int32_t i = 0; i < count; ++i)
+        bound_[first + i] = levelBound(tops[i], q[i]);
     if (first + count == kCells)
         exponent_ = a;
 }

@@ -33,9 +33,9 @@ public:
     // The inputs at the tops of cells first to first + count - 1, whose levels set() takes.
     static void tops(int32_t first, int32_t count, double* tops);
 
-    // Takes the levels q of the tops of cells first to first + count - 1 under exponent a, in order from cell 0;
-    // the table holds for a once the last cell has its bound.
-    void set(double a, int32_t first, int32_t count, const double* q);
+    // Takes the levels q of the tops (as tops() gives them) of cells first to first + count - 1 under exponent a,
+    // in order from cell 0; the table holds for a once the last cell has its bound.
+    void set(double a, int32_t first, int32_t count, const double* tops, const double* q);
 
     // True when q(d) under exponent a is known not to exceed env (env is never negative).
     [[gnu::always_inline]] bool below(double d, double env, double a) const

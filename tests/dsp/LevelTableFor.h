@@ -16,7 +16,7 @@ inline dsp::LevelTable levelTableFor(double a)
     for (size_t i = 0; i < tops.size(); ++i)
         levels[i] = dsp::detectorLevel(tops[i], a);
     dsp::LevelTable table;
-    table.set(a, 0, dsp::LevelTable::kCells, levels.data());
+    table.set(a, 0, dsp::LevelTable::kCells, tops.data(), levels.data());
     return table;
 }
 }  // namespace testsignals
