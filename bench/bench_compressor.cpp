@@ -1,7 +1,7 @@
 // Cost of the compressor's per-sample loop per stereo frame, at the "Default" program, in one run with what it is
 // measured against: the tests' literal model of the formulas (nothing cached or skipped) and a plain copy. The
 // ratios to the literal model are printed at the end. Silence after loud input must cost no more than loud input:
-// denormals would show up there. The loop also runs on the two-lane maths that processors without AVX2 get.
+// denormals would show up there. The loop also runs on the narrower maths of processors without AVX-512 or AVX2.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "effect/dsp/CompressorCore.h"
@@ -162,18 +163,29 @@ void BM_LiteralModelDouble(benchmark::State& state) { programme<double, LiteralM
 void BM_LiteralModelFloat(benchmark::State& state) { programme<float, LiteralModel<float>>(state); }
 void BM_CopyDouble(benchmark::State& state) { programme<double, Copy>(state); }
 void BM_CopyFloat(benchmark::State& state) { programme<float, Copy>(state); }
-// The loop on the two-lane maths every processor runs, for processors without AVX2.
+// The loop on narrower maths than this processor's widest: two lanes, which every processor runs, and four, which
+// processors with AVX2 but without AVX-512 run.
 template <typename Sample>
-void twoLanes(benchmark::State& state)
+void onKernels(benchmark::State& state, const dsp::MathKernels* kernels)
 {
+    if (kernels == nullptr)
+    {
+        state.SkipWithError("this processor does not run these maths");
+        for (auto _ : state)
+        {
+        }
+        return;
+    }
     const dsp::MathKernels& widest = dsp::mathKernels();
-    dsp::useMathKernels(dsp::baselineMathKernels());
+    dsp::useMathKernels(*kernels);
     programme<Sample, Core>(state);
     dsp::useMathKernels(widest);
 }
 
-void BM_LoopDoubleTwoLanes(benchmark::State& state) { twoLanes<double>(state); }
-void BM_LoopFloatTwoLanes(benchmark::State& state) { twoLanes<float>(state); }
+void BM_LoopDoubleTwoLanes(benchmark::State& state) { onKernels<double>(state, &dsp::baselineMathKernels()); }
+void BM_LoopFloatTwoLanes(benchmark::State& state) { onKernels<float>(state, &dsp::baselineMathKernels()); }
+void BM_LoopDoubleFourLanes(benchmark::State& state) { onKernels<double>(state, dsp::fourLaneMathKernels()); }
+void BM_LoopFloatFourLanes(benchmark::State& state) { onKernels<float>(state, dsp::fourLaneMathKernels()); }
 void BM_LoopDoubleSilenceAfterLoud(benchmark::State& state) { silenceAfterLoud<double>(state); }
 void BM_LoopFloatSilenceAfterLoud(benchmark::State& state) { silenceAfterLoud<float>(state); }
 
@@ -198,13 +210,14 @@ public:
         for (const char* precision : {"Double", "Float"})
         {
             const auto model = perFrame_.find(std::string("BM_LiteralModel") + precision);
-            for (const char* lanes : {"", "TwoLanes"})
+            const std::pair<const char*, const char*> widths[] = {
+                {"", ""}, {"FourLanes", " on four lanes"}, {"TwoLanes", " on two lanes"}};
+            for (const auto& [suffix, label] : widths)
             {
-                const auto loop = perFrame_.find(std::string("BM_Loop") + precision + lanes);
+                const auto loop = perFrame_.find(std::string("BM_Loop") + precision + suffix);
                 if (loop != perFrame_.end() && model != perFrame_.end() && model->second > 0.0)
-                    std::printf("loop%s / literal model, %s: %.3f (%.1f ns / %.1f ns per stereo frame)\n",
-                                *lanes != 0 ? " on two lanes" : "", precision, loop->second / model->second,
-                                loop->second * 1e9, model->second * 1e9);
+                    std::printf("loop%s / literal model, %s: %.3f (%.1f ns / %.1f ns per stereo frame)\n", label,
+                                precision, loop->second / model->second, loop->second * 1e9, model->second * 1e9);
             }
         }
     }
@@ -216,6 +229,8 @@ private:
 
 BENCHMARK(BM_LoopDouble);
 BENCHMARK(BM_LoopFloat);
+BENCHMARK(BM_LoopDoubleFourLanes);
+BENCHMARK(BM_LoopFloatFourLanes);
 BENCHMARK(BM_LoopDoubleTwoLanes);
 BENCHMARK(BM_LoopFloatTwoLanes);
 BENCHMARK(BM_LiteralModelDouble);

@@ -136,8 +136,10 @@ private:
             return x;
         else if constexpr (B::size == 2)
             return B(_mm_cvtps_pd(_mm_cvtpd_ps(x)));
-        else
+        else if constexpr (B::size == 4)
             return B(_mm256_cvtps_pd(_mm256_cvtpd_ps(x)));
+        else
+            return B(_mm512_cvtps_pd(_mm512_cvtpd_ps(x)));
     }
 
     template <class B>
@@ -155,8 +157,10 @@ private:
             return xsimd::sqrt(x);
         else if constexpr (B::size == 2)
             return B(_mm_cvtps_pd(_mm_sqrt_ps(_mm_cvtpd_ps(x))));
-        else
+        else if constexpr (B::size == 4)
             return B(_mm256_cvtps_pd(_mm_sqrt_ps(_mm256_cvtpd_ps(x))));
+        else
+            return B(_mm512_cvtps_pd(_mm256_sqrt_ps(_mm512_cvtpd_ps(x))));
     }
 
     template <int M, bool Linked, class B>
@@ -208,8 +212,10 @@ private:
     {
         if constexpr (kWidth == 2)
             return _mm_movemask_pd(m);
-        else
+        else if constexpr (kWidth == 4)
             return _mm256_movemask_pd(m);
+        else
+            return static_cast<int>(static_cast<typename LaneMask::register_type>(m));  // a mask register
     }
 
     // The two lanes to two rows.
@@ -770,8 +776,10 @@ private:
                 load(row + i).store_unaligned(out + i);
             else if constexpr (kWidth == 2)
                 _mm_storel_pi(reinterpret_cast<__m64*>(out + i), _mm_cvtpd_ps(load(row + i)));
-            else
+            else if constexpr (kWidth == 4)
                 _mm_storeu_ps(out + i, _mm256_cvtpd_ps(load(row + i)));
+            else
+                _mm256_storeu_ps(out + i, _mm512_cvtpd_ps(load(row + i)));
         }
         for (; i < count; ++i)
             out[i] = static_cast<Sample>(row[i]);

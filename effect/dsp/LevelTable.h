@@ -61,7 +61,15 @@ public:
             bounds = B(_mm_set_pd(bound_[_mm_cvtsi128_si32(_mm_unpackhi_epi64(cells, cells))],
                                   bound_[_mm_cvtsi128_si32(cells)]));
         }
-#if defined(__AVX2__)  // four lanes exist only in the AVX2 build
+#if defined(__AVX512F__)  // eight lanes exist only in the AVX-512 build
+        else if constexpr (B::size == 8)
+        {
+            const __m512i cells = _mm512_sub_epi64(_mm512_srli_epi64(_mm512_castpd_si512(cellInputs), kShift),
+                                                   _mm512_set1_epi64(static_cast<int64_t>(kFirstCell)));
+            bounds = B(_mm512_i64gather_pd(cells, bound_, sizeof(double)));
+        }
+#endif
+#if defined(__AVX2__)  // four lanes exist only in the AVX2 builds
         else
         {
             const __m256i cells = _mm256_sub_epi64(_mm256_srli_epi64(_mm256_castpd_si256(cellInputs), kShift),

@@ -8,23 +8,30 @@ namespace dsp
 {
 // Built with the architecture's own flags in MathKernelsAvx2.cpp; called only where the processor has AVX2.
 const MathKernels& avx2MathKernels();
+// The same in MathKernelsAvx512.cpp, called only where the processor has AVX-512 (F, CD, DQ and BW).
+const MathKernels& avx512MathKernels();
 
 namespace
 {
 constexpr MathKernels kBaseline = LoopBuild<xsimd::sse2>::table("SSE2, two lanes");
 
+// Each also asks whether the operating system saves the wide registers.
 bool processorHasAvx2()
 {
-#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
-    // Also asks whether the operating system saves the wide registers.
     __builtin_cpu_init();
     return __builtin_cpu_supports("avx2") != 0;
-#else
-    return false;
-#endif
 }
 
-const MathKernels* const kWide = processorHasAvx2() ? &avx2MathKernels() : nullptr;
+bool processorHasAvx512()
+{
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx512f") != 0 && __builtin_cpu_supports("avx512cd") != 0 &&
+           __builtin_cpu_supports("avx512dq") != 0 && __builtin_cpu_supports("avx512bw") != 0;
+}
+
+const MathKernels* const kFour = processorHasAvx2() ? &avx2MathKernels() : nullptr;
+const MathKernels* const kEight = processorHasAvx512() ? &avx512MathKernels() : nullptr;
+const MathKernels* const kWide = kEight != nullptr ? kEight : kFour;
 
 // Constant-initialised to the baseline, so code run before this file's initialisers still finds kernels; upgraded
 // as the library loads.
@@ -50,9 +57,14 @@ const MathKernels& baselineMathKernels()
     return kBaseline;
 }
 
-const MathKernels* wideMathKernels()
+const MathKernels* fourLaneMathKernels()
 {
-    return kWide;
+    return kFour;
+}
+
+const MathKernels* eightLaneMathKernels()
+{
+    return kEight;
 }
 
 void useMathKernels(const MathKernels& kernels)

@@ -1,5 +1,5 @@
-// The compressor loop and its heaviest maths, built for the widest batches the processor runs: four lanes with
-// AVX2, else two. A value comes out with the same bits whatever the width of the batch that computed it (every
+// The compressor loop and its heaviest maths, built for the widest batches the processor runs: eight lanes with
+// AVX-512, four with AVX2, else two. A value comes out with the same bits whatever the width of the batch that computed it (every
 // lane goes through the same operations and nothing fuses), so the choice never shows in the sound.
 #pragma once
 
@@ -27,9 +27,11 @@ struct MathKernels
 // The kernels in use. Any thread; no lock. Chosen as the library loads and fixed from then on (tests excepted).
 const MathKernels& mathKernels();
 
-// The two-lane build every processor runs, and the four-lane one where the processor has AVX2 (else nullptr).
+// The two-lane build every processor runs, and the wider ones: four lanes where the processor has AVX2, eight
+// where it has AVX-512 (else nullptr). Any thread; no lock.
 const MathKernels& baselineMathKernels();
-const MathKernels* wideMathKernels();
+const MathKernels* fourLaneMathKernels();
+const MathKernels* eightLaneMathKernels();
 
 // Tests only, with no audio running: the kernels to use from now on.
 void useMathKernels(const MathKernels& kernels);

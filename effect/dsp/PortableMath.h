@@ -15,8 +15,8 @@ namespace dsp
 {
 using Lanes = xsimd::batch<double, xsimd::sse2>;
 constexpr int kLanes = static_cast<int>(Lanes::size);
-// The most lanes any build of the loop computes at once (four, with AVX2).
-constexpr int kWidestLanes = 4;
+// The most lanes any build of the loop computes at once (eight, with AVX-512).
+constexpr int kWidestLanes = 8;
 
 // Two values in the lanes, a in lane 0.
 inline Lanes lanes(double a, double b)

@@ -1,4 +1,4 @@
-// The four-lane maths against the two-lane maths every processor runs: the same bits for every value, nothing
+// The four- and eight-lane maths against the two-lane maths every processor runs: the same bits for every value, nothing
 // touched past a row's end, and the same renders through the whole loop. The two-lane render is also shared with
 // the Windows builds (see ReferenceFiles.h), so both choices are compared there too.
 #include <gtest/gtest.h>
@@ -49,22 +49,30 @@ std::vector<double> exponentsFor(size_t count)
 
 constexpr double kGuard = 12345.678;
 
-class WideKernels : public ::testing::Test
+// Each wider build the processor runs, by its number of lanes.
+class WideKernels : public ::testing::TestWithParam<int>
 {
 protected:
-    void SetUp() override
+    static const dsp::MathKernels* kernelsOf(int lanes)
     {
-        if (dsp::wideMathKernels() == nullptr)
-            GTEST_SKIP() << "this processor has no AVX2";
+        return lanes == 4 ? dsp::fourLaneMathKernels() : dsp::eightLaneMathKernels();
     }
 
-    const dsp::MathKernels& wide = *dsp::wideMathKernels();
+    void SetUp() override
+    {
+        if (kernelsOf(GetParam()) == nullptr)
+            GTEST_SKIP() << "this processor has no " << (GetParam() == 4 ? "AVX2" : "AVX-512");
+    }
+
     const dsp::MathKernels& baseline = dsp::baselineMathKernels();
+    const dsp::MathKernels& wide = kernelsOf(GetParam()) != nullptr ? *kernelsOf(GetParam()) : baseline;
 };
+
+INSTANTIATE_TEST_SUITE_P(Lanes, WideKernels, ::testing::Values(4, 8));
 
 // Each row kernel over rows of every length up to a few batches and one long row, starting at every offset within a
 // batch: the same bits as the baseline, and the guard past the row untouched.
-TEST_F(WideKernels, RowsGiveTheBaselineBitsAndStayInsideTheRow)
+TEST_P(WideKernels, RowsGiveTheBaselineBitsAndStayInsideTheRow)
 {
     const std::vector<double> values = awkwardValues();
     const std::vector<double> follow = [&] {
@@ -87,9 +95,9 @@ TEST_F(WideKernels, RowsGiveTheBaselineBitsAndStayInsideTheRow)
     };
     for (const Kernel& kernel : kernels)
     {
-        for (int32_t count : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 13, static_cast<int32_t>(values.size()) - 8})
+        for (int32_t count : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 13, 15, 16, 17, 23, static_cast<int32_t>(values.size()) - 8})
         {
-            for (int32_t offset = 0; offset < 4; ++offset)
+            for (int32_t offset = 0; offset < 8; ++offset)
             {
                 std::vector<double> a(values.begin() + offset, values.begin() + offset + count);
                 std::vector<double> b = a;
@@ -108,7 +116,7 @@ TEST_F(WideKernels, RowsGiveTheBaselineBitsAndStayInsideTheRow)
 
 // Levels for every count a call may bring, more than computed side by side included: each equals the level computed
 // alone, and nothing past the count is written.
-TEST_F(WideKernels, LevelsGiveTheBitsOfOneLevelAlone)
+TEST_P(WideKernels, LevelsGiveTheBitsOfOneLevelAlone)
 {
     std::vector<double> d = awkwardValues();
     for (double& x : d)
@@ -116,7 +124,7 @@ TEST_F(WideKernels, LevelsGiveTheBitsOfOneLevelAlone)
     const std::vector<double> a = exponentsFor(d.size());
     for (const dsp::MathKernels* kernels : {&wide, &baseline})
     {
-        for (int32_t count : {0, 1, 2, 3, 4, 5, 7, 9, 10, 15, 16, 17, 33})
+        for (int32_t count : {0, 1, 2, 3, 4, 5, 7, 8, 9, 10, 15, 16, 17, 31, 32, 33, 41})
         {
             for (size_t first = 0; first + static_cast<size_t>(count) < d.size(); first += 97)
             {
@@ -213,7 +221,7 @@ size_t differing(const std::vector<double>& a, const std::vector<double>& b)
 
 constexpr int kFrames = 22050;
 
-TEST_F(WideKernels, TheLoopRendersTheSameBitsWithEither)
+TEST_P(WideKernels, TheLoopRendersTheSameBitsWithEither)
 {
     const std::vector<double> left = testsignals::bursts(kFrames, 44100.0, 220.0, 11u);
     const std::vector<double> right = testsignals::bursts(kFrames, 44100.0, 331.0, 23u);
