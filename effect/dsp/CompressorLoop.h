@@ -507,11 +507,46 @@ private:
         else
             runR.resume(0, count, det.runR);
 
+        // Sample j the plain way, det's envelopes being the ones before it; the channels whose steps may raise
+        // begin new runs after it, and j moves past it.
+        auto alone = [&](int32_t& j, bool left, bool right, double betweenL, double betweenR) {
+            sampleAlone<M, Linked>(c, j, count, det, left, right, betweenL, betweenR, aheadL, aheadR, k);
+            ++j;
+            if (left)
+                runL.begin(j, count, det.envL, det.keep, det.runL);
+            if (right)
+                runR.begin(j, count, det.envR, det.keep, det.runR);
+        };
+
         int32_t j = 0;
+        bool afterAlone = false;
         while (j < count)
         {
             runL.renew(j, count, k, det.runL);
             runR.renew(j, count, k, det.runR);
+            // A step that may rise is often followed by another: the sample after one worked alone is checked on
+            // its own first, and goes alone at once if it must, without a batch of which it would use one lane.
+            if (afterAlone)
+            {
+                afterAlone = false;
+                double beforeL;
+                double beforeR;
+                double betweenL;
+                double betweenR;
+                runL.envelopesOf(j, k, beforeL, betweenL);
+                runR.envelopesOf(j, k, beforeR, betweenR);
+                const double a = c.exponent[j];
+                const bool left = !settled(det.shortcutL, *det.table, aheadL.input[j], betweenL, a);
+                const bool right = !settled(det.shortcutR, *det.table, aheadR.input[j], betweenR, a);
+                if (left || right)
+                {
+                    det.envL = beforeL;
+                    det.envR = beforeR;
+                    alone(j, left, right, betweenL, betweenR);
+                    afterAlone = true;
+                    continue;
+                }
+            }
             Lanes envL;
             Lanes envR;
             Lanes betweenL;
@@ -560,13 +595,9 @@ private:
             const bool right = (raisingR >> first) & 1;
             det.envL = envL.get(first);
             det.envR = envR.get(first);
-            sampleAlone<M, Linked>(c, j + first, count, det, left, right, betweenL.get(first),
-                                   betweenR.get(first), aheadL, aheadR, k);
-            j += first + 1;
-            if (left)
-                runL.begin(j, count, det.envL, det.keep, det.runL);
-            if (right)
-                runR.begin(j, count, det.envR, det.keep, det.runR);
+            j += first;
+            alone(j, left, right, betweenL.get(first), betweenR.get(first));
+            afterAlone = true;
         }
         runL.renew(count, count, k, det.runL);
         runR.renew(count, count, k, det.runR);

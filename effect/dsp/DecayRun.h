@@ -112,6 +112,22 @@ struct ChannelRun
         }
     }
 
+    // envelopes() of the sample at j alone: the same bits as a batch's first lane.
+    void envelopesOf(int32_t j, const LoopCoefficients& k, double& envBefore, double& envBetween) const
+    {
+        const int32_t i = j - origin;
+        if (stepwise)
+        {
+            envBefore = before[i];
+            envBetween = between[i];
+        }
+        else
+        {
+            envBefore = flush(start.get(0) * k.decayBefore[i]);
+            envBetween = flush(start.get(0) * k.decayBetween[i]);
+        }
+    }
+
     // The envelope at chunk index j, a run's end; kept as the detector's envelope.
     double envelopeAt(int32_t j, const LoopCoefficients& k, DecayRun& run) const
     {
