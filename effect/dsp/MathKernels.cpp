@@ -8,7 +8,7 @@ namespace dsp
 {
 // Built with the architecture's own flags in MathKernelsAvx2.cpp; called only where the processor has AVX2.
 const MathKernels& avx2MathKernels();
-// The same in MathKernelsAvx512.cpp, called only where the processor has AVX-512 (F, CD, DQ and BW).
+// The same in MathKernelsAvx512.cpp, called only where the processor has AVX-512 (F, CD, DQ and BW) and FMA.
 const MathKernels& avx512MathKernels();
 
 namespace
@@ -26,7 +26,8 @@ bool processorHasAvx512()
 {
     __builtin_cpu_init();
     return __builtin_cpu_supports("avx512f") != 0 && __builtin_cpu_supports("avx512cd") != 0 &&
-           __builtin_cpu_supports("avx512dq") != 0 && __builtin_cpu_supports("avx512bw") != 0;
+           __builtin_cpu_supports("avx512dq") != 0 && __builtin_cpu_supports("avx512bw") != 0 &&
+           __builtin_cpu_supports("fma") != 0;
 }
 
 const MathKernels* const kFour = processorHasAvx2() ? &avx2MathKernels() : nullptr;

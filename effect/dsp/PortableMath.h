@@ -1,7 +1,8 @@
 // The transcendental functions of the audio path, from one implementation compiled into every build: each C runtime
 // (and glibc on different processors) rounds its own atan, tanh, pow, sin and cos differently, and the same session
 // must render the same bits everywhere. Architectures are always named, never left to the compiler, and those the
-// loop is built for (SSE2 and AVX2) give the same bits; the build turns off FMA contraction for the same reason.
+// loop is built for (SSE2, AVX2 and AVX-512) give the same bits; the build turns off FMA contraction for the same
+// reason.
 //
 // The loop's batches call xsimd's functions directly (Shaping.h, EnvelopeDetector.h), over batches of any width,
 // and its atan through RationalKernels.h, which computes xsimd's atan with only the work its values need; the
