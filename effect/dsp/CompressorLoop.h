@@ -92,8 +92,10 @@ private:
     {
         double xL[kPadded];
         double xR[kPadded];
-        double sL[kPadded];  // side chain
+        double sL[kPadded];  // side chain, when filtered
         double sR[kPadded];
+        const double* sideL;  // the side chain: sL, or xL itself when the side-chain filter is off
+        const double* sideR;
         double threshold[kPadded];  // smoothed threshold gain
         double scale[kPadded];      // detector input scale B
         double exponent[kPadded];   // detector exponent A
@@ -412,9 +414,10 @@ private:
     // ones not yet known (with a few of the next samples') as soon as either step may rise, before it is known
     // whether the second step needs its level.
     template <int M, bool Linked>
-    static void sampleAlone(Chunk& c, int32_t j, int32_t count, Detector& det, bool left, bool right,
-                            double betweenL, double betweenR, ForwardLevels& aheadL, ForwardLevels& aheadR,
-                            const LoopCoefficients& k)
+    [[gnu::always_inline]] static void sampleAlone(Chunk& c, int32_t j, int32_t count, Detector& det, bool left,
+                                                   bool right, double betweenL, double betweenR,
+                                                   ForwardLevels& aheadL, ForwardLevels& aheadR,
+                                                   const LoopCoefficients& k)
     {
         const double threshold = c.threshold[j];
         const double b = c.scale[j];
@@ -426,8 +429,8 @@ private:
 
         const double forwardL = aheadL.input[j];
         const double forwardR = aheadR.input[j];
-        const double feedbackL = std::fabs(c.sL[j] * gL) * threshold * b;
-        const double feedbackR = std::fabs(c.sR[j] * gR) * threshold * b;
+        const double feedbackL = std::fabs(c.sideL[j] * gL) * threshold * b;
+        const double feedbackR = std::fabs(c.sideR[j] * gR) * threshold * b;
         SampleLevels batch;
         const dsp::LevelTable& table = *det.table;
         if (left && !aheadL.known[j] && !settled(det.shortcutL, table, forwardL, betweenL, a))
@@ -488,8 +491,8 @@ private:
 
         ForwardLevels aheadL;
         ForwardLevels aheadR;
-        forwardInputs(c, c.sL, count, aheadL);
-        forwardInputs(c, c.sR, count, aheadR);
+        forwardInputs(c, c.sideL, count, aheadL);
+        forwardInputs(c, c.sideR, count, aheadR);
         ChunkLevels levelsAhead;
         addLevelsAhead(levelsAhead, c, count, det.envL, det.shortcutL, *det.table, k, aheadL);
         addLevelsAhead(levelsAhead, c, count, det.envR, det.shortcutR, *det.table, k, aheadR);
@@ -675,16 +678,24 @@ private:
             const Pair x = dsp::finiteOrZero(dsp::lanes(static_cast<double>(inL[i]), static_cast<double>(inR[i])));
             const Pair lowPassed = lowPass.step(x);
             storeLanes(x, c.xL + j, c.xR + j);
-            storeLanes(highPass ? x - lowPassed : x, c.sL + j, c.sR + j);
+            if (highPass)
+                storeLanes(x - lowPassed, c.sL + j, c.sR + j);
         };
 
         // Pass 4 for one sample: meter, blend and followers, both channels in the lanes of one batch. An
-        // unprocessed channel passes unchanged, but its follower still runs.
-        auto outputStage = [&](Chunk& c, int32_t j) {
+        // unprocessed channel passes unchanged, but its follower still runs. In a chunk whose blend is 1 throughout
+        // (the blend switched off), wetOnly may hold: the blend then gives the shaped sample itself, bit for bit,
+        // signed zeros included, since 0 x has the sign of x and so of the shaped sample.
+        auto outputStage = [&](Chunk& c, int32_t j, auto wetOnly) {
             meterValue = meter.tick(c.meterIn[j]);
-            const Pair b(c.blend[j]);
             const Pair x = dsp::lanes(c.xL[j], c.xR[j]);
-            const Pair blended = (Pair(1.0) - b) * x + b * dsp::lanes(c.shapedL[j], c.shapedR[j]);
+            const Pair shaped = dsp::lanes(c.shapedL[j], c.shapedR[j]);
+            Pair blended = shaped;
+            if constexpr (!decltype(wetOnly)::value)
+            {
+                const Pair b(c.blend[j]);
+                blended = (Pair(1.0) - b) * x + b * shaped;
+            }
             const Pair target = M == kBoth ? blended : M == kLeft ? dsp::lanes(blended.get(0), c.xR[j])
                                                                    : dsp::lanes(c.xL[j], blended.get(1));
             const Pair followed = follow.step(target);
@@ -695,6 +706,11 @@ private:
         // Two chunks in flight: the side-chain filter of the next chunk is walked in the same loop as the meter
         // and the followers of this one, so the three recursions overlap instead of following each other.
         Chunk chunks[2];
+        for (Chunk& chunk : chunks)
+        {
+            chunk.sideL = highPass ? chunk.sL : chunk.xL;
+            chunk.sideR = highPass ? chunk.sR : chunk.xR;
+        }
         chunks[0].restFrom = -1;
         chunks[0].rowsHeld = false;
         chunks[1].rowsHeld = false;
@@ -736,10 +752,21 @@ private:
                         parameterRows(*next, j, threshold, makeup, blend, shape);
                     next->rowsHeld = true;
                 }
-                for (int32_t j = 0; j < count; ++j)
+                if (c->rowsHeld && c->blend[0] == 1.0)
                 {
-                    input(*next, j, nextStart + j);
-                    outputStage(*c, j);
+                    for (int32_t j = 0; j < count; ++j)
+                    {
+                        input(*next, j, nextStart + j);
+                        outputStage(*c, j, std::true_type());
+                    }
+                }
+                else
+                {
+                    for (int32_t j = 0; j < count; ++j)
+                    {
+                        input(*next, j, nextStart + j);
+                        outputStage(*c, j, std::false_type());
+                    }
                 }
             }
             else
@@ -754,7 +781,7 @@ private:
                         input(*next, j, nextStart + j);
                     }
                     if (j < count)
-                        outputStage(*c, j);
+                        outputStage(*c, j, std::false_type());
                 }
             }
             // Pass 2 of the next iteration reads the side-chain rows.
