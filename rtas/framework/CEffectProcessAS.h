@@ -67,6 +67,9 @@ protected:
     virtual void NameStem(char* name, int32_t capacity) {}
     // Names answered for other stem kinds, by kind.
     std::vector<std::pair<int32_t, std::string>>& StemNames() { return fStemNames; }
+    // Main thread. Withdraws the adaptor plug-in from the host's engine before the instance is destroyed, so that
+    // no render callback reaches a half-destroyed instance; an instance calls it from its most derived destructor.
+    void ReleaseAdaptorPlugIn() { fAdaptor.reset(); }
 
 private:
     int32_t AnswerConnected(rtas::SConnectionRecord* const* slots, int32_t connection, uint8_t* answer) const;
