@@ -1,14 +1,18 @@
 #include "aax/library/AAX_VHostServices.h"
 
-#include <atomic>
 #include <cstdarg>
 #include <cstdio>
+#include <mutex>
+#include <shared_mutex>
 
 #include "aax/library/HostInterface.h"
 
 namespace {
 
-std::atomic<AAX_VHostServices*> gHostServices{nullptr};
+// The global proxy and the lock that keeps it alive while a log line goes through it: loggers share the lock,
+// ACFStartup and ACFShutdown take it alone to make or delete the proxy.
+std::shared_mutex gHostServicesLock;
+AAX_VHostServices* gHostServices = nullptr;
 
 }  // namespace
 
@@ -31,29 +35,38 @@ AAX_Result AAX_VHostServices::Log(int32_t level, const char* text)
 
 AAX_VHostServices* AAX_VHostServices::Global()
 {
-    return gHostServices.load();
+    std::shared_lock<std::shared_mutex> lock(gHostServicesLock);
+    return gHostServices;
 }
 
 void AAX_VHostServices::CreateGlobal(void* hostUnknown)
 {
-    if (gHostServices.load() == nullptr)
-        gHostServices.store(new AAX_VHostServices(hostUnknown));
+    std::unique_lock<std::shared_mutex> lock(gHostServicesLock);
+    if (gHostServices == nullptr)
+        gHostServices = new AAX_VHostServices(hostUnknown);
 }
 
 void AAX_VHostServices::DeleteGlobal()
 {
-    delete gHostServices.exchange(nullptr);
+    AAX_VHostServices* services = nullptr;
+    {
+        std::unique_lock<std::shared_mutex> lock(gHostServicesLock);
+        services = gHostServices;
+        gHostServices = nullptr;
+    }
+    // No logger holds it any more: each one used it under the shared lock, which the exchange above waited for.
+    delete services;
 }
 
 AAX_Result AAX_Log(int32_t level, const char* format, ...)
 {
-    AAX_VHostServices* services = AAX_VHostServices::Global();
-    if (services == nullptr)
-        return AAX_SUCCESS;
     char text[512];
     va_list arguments;
     va_start(arguments, format);
     std::vsnprintf(text, sizeof text, format, arguments);
     va_end(arguments);
-    return services->Log(level, text);
+    std::shared_lock<std::shared_mutex> lock(gHostServicesLock);
+    if (gHostServices == nullptr)
+        return AAX_SUCCESS;
+    return gHostServices->Log(level, text);
 }

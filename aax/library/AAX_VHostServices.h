@@ -24,7 +24,9 @@ public:
     // Any thread. -20004 without the host's interface.
     AAX_Result Log(int32_t level, const char* text) override;
 
-    // The process-wide instance (null outside ACFStartup .. ACFShutdown). Created and deleted by those exports only.
+    // The process-wide instance (null outside ACFStartup .. ACFShutdown). Created and deleted by those exports only,
+    // on the host's main thread, under the global lock that AAX_Log shares. The pointer Global answers is only
+    // safe to use on the thread that runs ACFStartup and ACFShutdown; other threads log through AAX_Log.
     static AAX_VHostServices* Global();
     static void CreateGlobal(void* hostUnknown);  // keeps an existing one
     static void DeleteGlobal();
@@ -36,8 +38,9 @@ private:
 // Level of error lines in the host's log.
 constexpr int32_t kAAXLogError = 0x08000000;
 
-// Formats into a 512-byte buffer (cut beyond) and hands the text to the global host services; without them nothing
-// is sent and the answer is 0.
+// Any thread. Formats into a 512-byte buffer (cut beyond) and hands the text to the global host services, holding
+// the global lock shared so that ACFShutdown cannot delete them meanwhile; without them nothing is sent and the
+// answer is 0.
 AAX_Result AAX_Log(int32_t level, const char* format, ...)
 #if defined(__GNUC__)
     __attribute__((format(printf, 2, 3)))

@@ -165,6 +165,7 @@ acf::Result logLine(void* self, int32_t level, const char* line)
 {
     auto* s = static_cast<HostServices*>(self);
     s->log->add("services.log " + std::to_string(level) + " " + text(line));
+    std::lock_guard<std::mutex> lock(s->logMutex);
     s->logLines.emplace_back(level, text(line));
     return 0;
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <utility>
 #include <vector>
@@ -81,6 +82,8 @@ struct Collection : HostObject
 struct HostServices : HostObject
 {
     using HostObject::HostObject;
+    // A host takes log lines from any thread.
+    std::mutex logMutex;
     std::vector<std::pair<int32_t, std::string>> logLines;
 };
 
