@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -221,6 +222,50 @@ TEST(DisplayDelegates, BinaryDisplayConvertsExactlyItsTwoTexts)
         EXPECT_EQ(display.StringToValue(AAX_CString(c.text), &value), c.accepted) << c.text;
         EXPECT_EQ(value, c.value) << c.text;
     }
+}
+
+TEST(DisplayDelegates, BinaryDisplayTakesTheLastAddedShortPairThatFitsElseTheFirst)
+{
+    AAX_CBinaryDisplayDelegate<bool> display("Bypassed", "Processing");
+    display.AddShortenedStrings("Byp", "Proc");     // longer text 4
+    display.AddShortenedStrings("Bypass", "Procs");  // longer text 6
+    display.AddShortenedStrings("B", "P");          // longer text 1
+    struct Case
+    {
+        int32_t maxLength;
+        const char* falseText;
+        const char* trueText;
+    };
+    const Case cases[] = {
+        {10, "Bypassed", "Processing"},  // the full texts fit
+        {40, "Bypassed", "Processing"},
+        {9, "B", "P"},                   // the pair added last fits
+        {1, "B", "P"},
+        {0, "Byp", "Proc"},              // none fits: the first pair added
+    };
+    for (const Case& c : cases) {
+        AAX_CString text;
+        EXPECT_TRUE(display.ValueToString(false, c.maxLength, &text));
+        EXPECT_EQ(text.StdString(), c.falseText) << c.maxLength;
+        EXPECT_TRUE(display.ValueToString(true, c.maxLength, &text));
+        EXPECT_EQ(text.StdString(), c.trueText) << c.maxLength;
+    }
+    // Searching from the last pair back: without the one-letter pair, the six-letter one fits 6 and the four-letter
+    // one fits 5.
+    AAX_CBinaryDisplayDelegate<bool> two("Bypassed", "Processing");
+    two.AddShortenedStrings("Byp", "Proc");
+    two.AddShortenedStrings("Bypass", "Procs");
+    AAX_CString text;
+    two.ValueToString(false, 6, &text);
+    EXPECT_EQ(text.StdString(), "Bypass");
+    two.ValueToString(true, 5, &text);
+    EXPECT_EQ(text.StdString(), "Proc");
+    // The plain conversion and a copy keep to the full texts and the pairs alike.
+    two.ValueToString(true, &text);
+    EXPECT_EQ(text.StdString(), "Processing");
+    std::unique_ptr<AAX_IDisplayDelegate<bool>> clone(two.Clone());
+    clone->ValueToString(false, 3, &text);
+    EXPECT_EQ(text.StdString(), "Byp");
 }
 
 TEST(TypedParameter, TextConversionsGoThroughTaperAndDisplay)
