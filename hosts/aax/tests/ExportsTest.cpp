@@ -107,7 +107,30 @@ TEST(Exports, FixedAnswers)
     uint64_t version = 0;
     EXPECT_EQ(ACFGetSDKVersion(&version), 0);
     EXPECT_EQ(version, 0x00000201007756BFull);
-    EXPECT_EQ(ACFCanUnloadNow(host.unknown()), CACFUnknown::LiveObjectCount());
+}
+
+// A plug-in object as a factory makes it.
+class Counted final : public CACFUnknown
+{
+};
+
+TEST(Exports, CanUnloadNowOnlyOnceTheHostReleasedEverything)
+{
+    aaxkit::DescriptionHost host;
+    ASSERT_EQ(ACFStartup(host.unknown()), 0);
+    void* definition = nullptr;
+    ASSERT_EQ(ACFRegisterPlugin(host.unknown(), &definition), 0);
+    acf::tableOf<acf::UnknownTable>(definition).release(definition);
+
+    // The host holds a plug-in object: the file must stay.
+    void* object = (new Counted())->GetPrivateUnknown();
+    acf::tableOf<acf::UnknownTable>(object).addReference(object);
+    EXPECT_NE(ACFCanUnloadNow(host.unknown()), 0);
+    acf::tableOf<acf::UnknownTable>(object).release(object);
+
+    ASSERT_EQ(ACFShutdown(host.unknown()), 0);
+    EXPECT_EQ(ACFCanUnloadNow(host.unknown()), 0);
+    EXPECT_EQ(host.referencesHeld(), 0);
 }
 
 TEST(Exports, StartupMakesOneHostServicesProxyAndShutdownDeletesIt)
