@@ -10,11 +10,10 @@ EffectLoadPlan planEffectLoad(bool moduleFound, const std::string& modulePath, c
                               const std::string& effectFileName)
 {
     EffectLoadPlan plan;
+    // Without its own folder the plug-in has no place to load from: a bare file name would have the system search
+    // for it (the current folder among others), where a file of that name could be planted. The empty path fails.
     if (!moduleFound)
-    {
-        plan.loadPath = effectFileName;
         return plan;
-    }
     const size_t lastSeparator = modulePath.rfind(separator);
     const std::string folder = lastSeparator == std::string::npos ? "" : modulePath.substr(0, lastSeparator + 1);
     plan.setSearchDirectory = true;

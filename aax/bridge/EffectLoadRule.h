@@ -14,6 +14,7 @@ struct EffectLoadPlan
 };
 
 // modulePath: the plug-in's own file; separator: the system's folder separator; effectFileName: e.g.
-// "Qor Kalvenor.dll". Without a module path (moduleFound false) the effect is loaded by its bare file name.
+// "Qor Kalvenor.dll". Without a module path (moduleFound false) the load path is empty, so the load fails rather
+// than search the system for the file name.
 EffectLoadPlan planEffectLoad(bool moduleFound, const std::string& modulePath, char separator,
                               const std::string& effectFileName);

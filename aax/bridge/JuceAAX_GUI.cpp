@@ -5,6 +5,8 @@
 #include "effect/vst2/Opcodes.h"
 #include "effect/vst2/Records.h"
 
+namespace AAXClasses {
+
 void* JuceAAX_GUI::Create()
 {
     return (new JuceAAX_GUI())->GetPrivateUnknown();
@@ -87,3 +89,5 @@ AAX_Result JuceAAX_GUI::OnTimer()
     Dispatch(effEditIdle, nullptr);
     return AAX_SUCCESS;
 }
+
+}  // namespace AAXClasses

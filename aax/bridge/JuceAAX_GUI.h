@@ -8,6 +8,8 @@
 
 class PellixAudioProcessor;
 
+namespace AAXClasses {
+
 class JuceAAX_GUI final : public AAX_CEffectGUI
 {
 public:
@@ -40,3 +42,5 @@ private:
 
     EffectRecord* effect_ = nullptr;
 };
+
+}  // namespace AAXClasses

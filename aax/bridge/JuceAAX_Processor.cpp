@@ -40,6 +40,8 @@ std::string text(const juce::String& value)
 
 }  // namespace
 
+namespace AAXClasses {
+
 void* JuceAAX_Processor::Create()
 {
     return (new JuceAAX_Processor())->GetPrivateUnknown();
@@ -264,15 +266,20 @@ AAX_Result JuceAAX_Processor::ReadChunk(AAX_CTypeID identifier, const AAX_HostCh
         return AAX_CEffectParameters::ReadChunk(identifier, chunk);
     if (chunk == nullptr)
         return AAX_ERROR_NULL_OBJECT;
-    if (chunk->size > 0)
-        processor_->setStateInformation(chunk->Data(), chunk->size);
-    return AAX_SUCCESS;
+    if (chunk->size <= 0)
+        return AAX_ERROR_INCORRECT_CHUNK_SIZE;
+    processor_->setStateInformation(chunk->Data(), chunk->size);
+    // The host must learn that the saved state was not restored, so it can tell the user.
+    if (processor_->effectRecord() == nullptr)
+        return AAX_ERROR_NULL_OBJECT;
+    return processor_->lastRestoreAccepted() ? AAX_SUCCESS : AAX_ERROR_INCORRECT_CHUNK_SIZE;
 }
 
 AAX_Result JuceAAX_Processor::SetUp()
 {
-    if (Controller() != nullptr)
-        Controller()->QuerySampleRate(&sampleRate_);
+    float rate = 0.0f;
+    if (Controller() != nullptr && Controller()->QuerySampleRate(&rate) == AAX_SUCCESS)
+        sampleRate_ = rate;
     SyncProcessorFormat();
 
     AAX_CParameter<bool>* bypass = new AAX_CParameter<bool>(
@@ -298,18 +305,21 @@ void JuceAAX_Processor::SyncProcessorFormat()
         outputStem = kStemNone;
     const int inputs = channelCountOfStem(inputStem);
     const int outputs = channelCountOfStem(outputStem);
-    // JUCE keeps the speaker texts for hosts that show them; ours are the stems' (stemName).
+    // JUCE 7 derives its speaker texts from the buses' channel sets and offers no way to set the stems' own
+    // (stemName); the channel counts set the buses here.
+    const double rate = sampleRate_.load();
+    const int32_t block = blockSize_.load();
     if (inputs != processor_->getTotalNumInputChannels() || outputs != processor_->getTotalNumOutputChannels())
     {
-        processor_->setPlayConfigDetails(inputs, outputs, sampleRate_, blockSize_);
+        processor_->setPlayConfigDetails(inputs, outputs, rate, block);
         processor_->numChannelsChanged();
     }
     else
     {
-        processor_->setRateAndBufferSizeDetails(sampleRate_, blockSize_);
+        processor_->setRateAndBufferSizeDetails(rate, block);
     }
-    processor_->prepareToPlay(sampleRate_, blockSize_);
-    preparedLength_ = blockSize_;
+    processor_->prepareToPlay(rate, block);
+    preparedLength_ = block;
     channels_.assign(static_cast<size_t>(std::max(inputs, outputs)) + 1, nullptr);
     if (Controller() != nullptr)
         Controller()->ReportLatency(processor_->getLatencySamples());
@@ -357,18 +367,35 @@ void JuceAAX_Processor::CreateParameters()
     }
 }
 
-void JuceAAX_Processor::Render(float* const* inputs, float* const* outputs, int32_t length, bool bypassed)
+void JuceAAX_Processor::Render(float* const* inputs, float* const* outputs, int32_t length, bool bypassed,
+                               int contextInputs, int contextOutputs)
 {
+    if (inputs == nullptr || outputs == nullptr || length <= 0 || contextInputs <= 0 || contextOutputs <= 0)
+        return;
+    for (int i = 0; i < contextInputs; ++i)
+        if (inputs[i] == nullptr)
+            return;
+    for (int i = 0; i < contextOutputs; ++i)
+        if (outputs[i] == nullptr)
+            return;
     const int ins = processor_->getTotalNumInputChannels();
     const int outs = processor_->getTotalNumOutputChannels();
-    const auto bytes = static_cast<size_t>(std::max(length, 0)) * sizeof(float);
+    const auto bytes = static_cast<size_t>(length) * sizeof(float);
+    if (ins != contextInputs || outs != contextOutputs)
+    {
+        // The effect was prepared for another layout: its rows would not be these. Dry, within the context's rows.
+        for (int i = 0; i < contextOutputs; ++i)
+            if (outputs[i] != inputs[std::min(i, contextInputs - 1)])
+                std::memmove(outputs[i], inputs[std::min(i, contextInputs - 1)], bytes);
+        return;
+    }
     if (outs >= ins)
     {
         for (int i = 0; i < ins; ++i)
             if (outputs[i] != inputs[i])
                 std::memmove(outputs[i], inputs[i], bytes);
         // Bypassed, the effect writes nothing: every further output carries the dry first input.
-        if (bypassed && ins > 0)
+        if (bypassed)
             for (int i = ins; i < outs; ++i)
                 std::memmove(outputs[i], inputs[0], bytes);
         RenderBlock(outputs, outs, length, bypassed);
@@ -396,12 +423,13 @@ void JuceAAX_Processor::RenderBlock(float* const* channels, int32_t channelCount
     const juce::ScopedLock lock(processor_->getCallbackLock());
     // Blocks up to the prepared length need nothing; a longer one restarts the effect first, under the lock so no
     // other thread meets it half restarted.
-    if (length > preparedLength_)
+    if (length > preparedLength_.load())
     {
         preparedLength_ = length;
         blockSize_ = length;
-        processor_->setRateAndBufferSizeDetails(sampleRate_, length);
-        processor_->prepareToPlay(sampleRate_, length);
+        const double rate = sampleRate_.load();
+        processor_->setRateAndBufferSizeDetails(rate, length);
+        processor_->prepareToPlay(rate, length);
     }
     if (bypassed)
         processor_->processBlockBypassed(buffer, midi);
@@ -434,7 +462,8 @@ juce::Optional<juce::AudioPlayHead::PositionInfo> JuceAAX_Processor::getPosition
     info.setIsPlaying(playing);
     info.setIsRecording(false);
     info.setTimeInSamples(samples);
-    info.setTimeInSeconds(sampleRate_ > 0.0f ? static_cast<double>(samples) / sampleRate_ : 0.0);
+    const float rate = sampleRate_.load();
+    info.setTimeInSeconds(rate > 0.0f ? static_cast<double>(samples) / rate : 0.0);
     info.setPpqPosition(static_cast<double>(ticks) / kTicksPerQuarter);
     info.setIsLooping(looping);
     info.setLoopPoints(juce::AudioPlayHead::LoopPoints{static_cast<double>(loopStart) / kTicksPerQuarter,
@@ -490,3 +519,5 @@ void JuceAAX_Processor::audioProcessorParameterChangeGestureEnd(juce::AudioProce
 {
     EndParameterTouch(std::to_string(index).c_str());
 }
+
+}  // namespace AAXClasses

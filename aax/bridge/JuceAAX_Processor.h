@@ -8,6 +8,7 @@
 // changed the processor's parameter: the GUI thread for the effect's editor, the message thread for the push.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -16,6 +17,8 @@
 
 #include "aax/bridge/PellixAudioProcessor.h"
 #include "aax/library/AAX_CEffectParameters.h"
+
+namespace AAXClasses {
 
 // The chunk that carries the bridge state blob.
 constexpr AAX_CTypeID kAllStateChunkID = AAX_FourCC('A', 'l', 'l', ' ');
@@ -44,11 +47,17 @@ public:
     AAX_Result GetChunkID(int32_t index, AAX_CTypeID* identifier) const override;
     AAX_Result ChunkByteCount(AAX_CTypeID identifier, int32_t* size) override;
     AAX_Result WriteChunk(AAX_CTypeID identifier, AAX_HostChunk* chunk) override;
+    // 'All ': -20008 when the effect did not take the state (too short, of unknown form, or a chunk it refused),
+    // -20004 without an effect (the blob is kept and saved again); 0 once it is restored.
     AAX_Result ReadChunk(AAX_CTypeID identifier, const AAX_HostChunk* chunk) override;
     AAX_Result SetUp() override;
 
-    // Audio thread. Copies the inputs to the outputs and hands them to the processor (or, bypassed, leaves them).
-    void Render(float* const* inputs, float* const* outputs, int32_t length, bool bypassed);
+    // Audio thread (the render callback; no lock held on entry). Copies the inputs to the outputs and hands them to
+    // the processor (or, bypassed, leaves them). contextInputs and contextOutputs are the rows of the context's own
+    // channel configuration: no row beyond them is touched. A context whose configuration is not the one the
+    // instance was set up for gets its inputs passed through dry.
+    void Render(float* const* inputs, float* const* outputs, int32_t length, bool bypassed, int contextInputs,
+                int contextOutputs);
 
     PellixAudioProcessor& processor() { return *processor_; }
 
@@ -70,12 +79,16 @@ private:
     static bool IsBypass(AAX_CParamID identifier);
 
     std::unique_ptr<PellixAudioProcessor> processor_;
-    float sampleRate_ = 0.0f;
-    int32_t blockSize_ = 1024;
+    // Written at set-up (host main thread) and by the render path (audio thread); the play head reads the rate on
+    // any thread.
+    std::atomic<float> sampleRate_{0.0f};
+    std::atomic<int32_t> blockSize_{1024};
     // The block length the effect was last prepared for; the render path restarts it only for longer blocks.
-    int32_t preparedLength_ = 0;
+    std::atomic<int32_t> preparedLength_{0};
     // Channel pointers for an instance with more inputs than outputs; sized at set-up, never on the audio thread.
     std::vector<float*> channels_;
     juce::MemoryBlock chunkCache_;
     int32_t chunkCacheSize_ = 0;
 };
+
+}  // namespace AAXClasses

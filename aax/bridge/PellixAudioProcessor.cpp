@@ -1,5 +1,6 @@
 #include "aax/bridge/PellixAudioProcessor.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -70,6 +71,7 @@ PellixAudioProcessor::PellixAudioProcessor()
         textCache_.push_back(std::move(row));
     }
     probedSteps_.assign(static_cast<size_t>(parameters), -1);
+    monoCopy_.assign(kMonoCopyFrames, 0.0f);
     suspendEffect();
     setEffectSampleRate(getSampleRate());
     setEffectBlockSize(getBlockSize());
@@ -158,12 +160,28 @@ void PellixAudioProcessor::processBlock(juce::AudioBuffer<float>& buffer, juce::
     const int ins = getTotalNumInputChannels();
     const int outs = getTotalNumOutputChannels();
     const int frames = buffer.getNumSamples();
-    for (int channel = ins; channel < outs && channel < buffer.getNumChannels(); ++channel)
+    const int channels = buffer.getNumChannels();
+    for (int channel = ins; channel < outs && channel < channels; ++channel)
         buffer.clear(channel, 0, frames);
-    if (effect_ == nullptr || buffer.getNumChannels() < 1)
+    if (effect_ == nullptr || channels < 1 || frames <= 0)
         return;
     float* channel0 = buffer.getWritePointer(0);
-    float* channel1 = buffer.getNumChannels() > 1 ? buffer.getWritePointer(1) : channel0;
+    float* channel1 = channels > 1 ? buffer.getWritePointer(1) : channel0;
+    if (ins < 2 && outs > 1 && channels > 1 && !monoCopy_.empty())
+    {
+        // Mono in, stereo out: the same row twice would send the effect down its mono path, which fills output 0
+        // only. A copy of the input as the second row gives both outputs the same compressed signal.
+        const int part = static_cast<int>(monoCopy_.size());
+        for (int start = 0; start < frames; start += part)
+        {
+            const int count = std::min(part, frames - start);
+            std::memcpy(monoCopy_.data(), channel0 + start, static_cast<size_t>(count) * sizeof(float));
+            float* inputs[4] = {channel0 + start, monoCopy_.data(), channel0 + start, channel0 + start};
+            float* outputs[2] = {channel0 + start, channel1 + start};
+            effect_->processReplacing(effect_, inputs, outputs, count);
+        }
+        return;
+    }
     // Left; right (or left again for mono); two side-chain rows the effect does not read.
     float* inputs[4] = {channel0, ins >= 2 ? channel1 : channel0, channel0, channel0};
     float* outputs[2] = {channel0, outs > 1 ? channel1 : channel0};
@@ -276,6 +294,7 @@ void PellixAudioProcessor::getStateInformation(juce::MemoryBlock& destination)
 
 void PellixAudioProcessor::setStateInformation(const void* data, int sizeInBytes)
 {
+    restoreAccepted_ = false;
     if (data == nullptr || sizeInBytes <= 0)
         return;
     if (effect_ == nullptr)
@@ -290,8 +309,11 @@ void PellixAudioProcessor::setStateInformation(const void* data, int sizeInBytes
     const stateblob::ReadResult result =
         stateblob::read(&target, static_cast<const uint8_t*>(data), static_cast<size_t>(sizeInBytes));
     restoring_ = false;
-    if (result.form == stateblob::ReadForm::Ignored)
+    // A refused chunk changed nothing, and selecting the program again would throw away the user's edits.
+    if (result.form == stateblob::ReadForm::Ignored ||
+        (result.form == stateblob::ReadForm::Chunk && !target.chunkAccepted()))
         return;
+    restoreAccepted_ = true;
     // A chunk carries its own current program, which the effect has selected already: take it from the effect, so
     // the selection below keeps it rather than returning to the program of before the restore.
     const int32_t program = result.form == stateblob::ReadForm::Bank ? result.currentProgram

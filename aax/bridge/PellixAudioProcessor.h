@@ -81,6 +81,9 @@ public:
     // last blob restored is saved again unchanged, so a session survives an instance whose effect failed to load.
     void getStateInformation(juce::MemoryBlock& destination) override;
     void setStateInformation(const void* data, int sizeInBytes) override;
+    // Host main thread: whether the last setStateInformation reached the effect and the effect took it (false for a
+    // blob too short or of unknown form, a chunk the effect refused, or no effect to give it to).
+    bool lastRestoreAccepted() const { return restoreAccepted_.load(); }
 
     // Own operations, in this order.
     // Sets the parameter to d / 100 for d = 0..100, keeps each display text in row index of the cache, restores
@@ -137,9 +140,14 @@ private:
     std::atomic<bool> pushing_{false};
     std::atomic<bool> suppressParameterWrites_{false};
     std::atomic<bool> initialised_{false};
+    std::atomic<bool> restoreAccepted_{false};
     EffectTimeInfo timeInfo_{};
     std::vector<std::unique_ptr<TextCell[]>> textCache_;
     std::vector<int> probedSteps_;  // per parameter; -1 until probed
     // The blob last given to an instance without effect, saved again in its place.
     std::vector<uint8_t> keptState_;
+    // Mono in, stereo out: the effect's second input row, a copy of the first. Made with the effect, so the audio
+    // path never allocates; longer blocks go through it in parts.
+    static constexpr int kMonoCopyFrames = 4096;
+    std::vector<float> monoCopy_;
 };

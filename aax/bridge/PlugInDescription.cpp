@@ -47,12 +47,14 @@ struct Configuration
     int outputs;
     AAX_CTypeID native;
     AAX_CTypeID audioSuite;
+    // The configuration's own callback, which knows how many rows its contexts hold.
+    acf::RenderCallback render;
 };
 
 const Configuration kConfigurations[] = {
-    {1, 1, AAX_FourCC('K', 'v', 'm', 'm'), AAX_FourCC('K', 'v', 'a', 'm')},
-    {1, 2, AAX_FourCC('K', 'v', 'm', 's'), AAX_FourCC('K', 'v', 'a', 'm')},
-    {2, 2, AAX_FourCC('K', 'v', 's', 's'), AAX_FourCC('K', 'v', 'a', 's')},
+    {1, 1, AAX_FourCC('K', 'v', 'm', 'm'), AAX_FourCC('K', 'v', 'a', 'm'), &AAXClasses::RenderCallback<1, 1>},
+    {1, 2, AAX_FourCC('K', 'v', 'm', 's'), AAX_FourCC('K', 'v', 'a', 'm'), &AAXClasses::RenderCallback<1, 2>},
+    {2, 2, AAX_FourCC('K', 'v', 's', 's'), AAX_FourCC('K', 'v', 'a', 's'), &AAXClasses::RenderCallback<2, 2>},
 };
 
 void DescribeConfiguration(AAX_IComponentDescriptor& component, const Configuration& configuration)
@@ -71,7 +73,7 @@ void DescribeConfiguration(AAX_IComponentDescriptor& component, const Configurat
     properties->AddProperty(kPropertyNativeID, static_cast<int32_t>(configuration.native));
     properties->AddProperty(kPropertyAudioSuiteID, static_cast<int32_t>(configuration.audioSuite));
     properties->AddProperty(kProperty304, 1);
-    component.AddProcessProc(&RenderCallback, properties);
+    component.AddProcessProc(configuration.render, properties);
 }
 
 void DescribeEffect(AAX_IEffectDescriptor& effect)
@@ -80,8 +82,8 @@ void DescribeEffect(AAX_IEffectDescriptor& effect)
     effect.AddName(kProductName);
     effect.AddCategory(kCategoryDynamics);
     effect.AddResourceInfo(kResourcePageTable, kPageTableFile);
-    effect.AddProcPtr(&JuceAAX_GUI::Create, acf::kProcEffectGui);
-    effect.AddProcPtr(&JuceAAX_Processor::Create, acf::kProcEffectParameters);
+    effect.AddProcPtr(&AAXClasses::JuceAAX_GUI::Create, acf::kProcEffectGui);
+    effect.AddProcPtr(&AAXClasses::JuceAAX_Processor::Create, acf::kProcEffectParameters);
     for (const Configuration& configuration : kConfigurations)
     {
         AAX_IComponentDescriptor* component = effect.NewComponentDescriptor();

@@ -34,6 +34,11 @@ public:
     // what the plug-in last posted on its bypass port.
     void render(const std::vector<std::vector<float>>& in, std::vector<std::vector<float>>& out);
 
+    // What a host puts in a render context of its own: the configuration's render callback, and the instance's
+    // private-data word (which the plug-in filled at creation).
+    acf::RenderCallback renderCallback() const { return render_; }
+    void** privateData() { return &privateData_; }
+
     // Saves a chunk by identifier into bytes (the data part); the plug-in's result.
     AAX_Result saveChunk(AAX_CTypeID identifier, std::vector<uint8_t>& bytes);
     AAX_Result loadChunk(AAX_CTypeID identifier, const std::vector<uint8_t>& bytes);

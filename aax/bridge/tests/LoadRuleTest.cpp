@@ -36,10 +36,11 @@ TEST(EffectLoadRule, PathsAndSearchDirectoryFromTheModulesFolder)
     }
 }
 
-TEST(EffectLoadRule, WithoutItsOwnModuleTheEffectIsLoadedByNameAndTheSearchIsLeftAlone)
+TEST(EffectLoadRule, WithoutItsOwnModuleTheLoadIsTriedWithAnEmptyPathAndTheSearchIsLeftAlone)
 {
+    // A bare file name would have the system search for it, where a planted file of that name could be loaded.
     const EffectLoadPlan plan = planEffectLoad(false, "", '\\', "Qor Kalvenor.dll");
-    EXPECT_EQ(plan.loadPath, "Qor Kalvenor.dll");
+    EXPECT_EQ(plan.loadPath, "");
     EXPECT_FALSE(plan.setSearchDirectory);
 }
 

@@ -1,8 +1,12 @@
 // The processor with the real effect, loaded from beside the test program (the build copies it there).
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <memory>
+#include <ostream>
+#include <vector>
 
 #include "aax/bridge/PellixAudioProcessor.h"
 #include "aax/bridge/tests/BridgeTestSupport.h"
@@ -220,7 +224,7 @@ TEST(HostCallback, CallsBeforeAnyProcessorHoldsTheRecordGetHostlessAnswers)
     }
 }
 
-TEST_F(Processor, MonoInStereoOutFeedsTheLeftInputToBothEffectInputs)
+TEST_F(Processor, MonoInStereoOutFeedsACopyOfTheLeftInputAsTheSecondRow)
 {
     constexpr int kFrames = 64;
     std::vector<float> left(kFrames);
@@ -235,33 +239,74 @@ TEST_F(Processor, MonoInStereoOutFeedsTheLeftInputToBothEffectInputs)
     juce::MidiBuffer midi;
     processor->processBlock(buffer, midi);
 
-    // The same signal through a second, identical effect driven directly: left input on every input row.
+    // The same signal through a second, identical effect driven directly: the left input and a copy of it, so the
+    // effect runs its stereo path and fills both outputs.
     PellixAudioProcessor direct;
     ASSERT_NE(direct.effectRecord(), nullptr);
-    std::vector<float> in(left), out0(kFrames), out1(kFrames);
-    float* inputs[4] = {in.data(), in.data(), in.data(), in.data()};
+    std::vector<float> in(left), copy(left), out0(kFrames), out1(kFrames);
+    float* inputs[4] = {in.data(), copy.data(), in.data(), in.data()};
     float* outputs[2] = {out0.data(), out1.data()};
     direct.effectRecord()->processReplacing(direct.effectRecord(), inputs, outputs, kFrames);
     for (int i = 0; i < kFrames; ++i)
     {
         ASSERT_EQ(buffer.getSample(0, i), out0[static_cast<size_t>(i)]) << i;
         ASSERT_EQ(buffer.getSample(1, i), out1[static_cast<size_t>(i)]) << i;
+        ASSERT_EQ(buffer.getSample(0, i), buffer.getSample(1, i)) << i;
     }
+}
+
+// Every request the effect receives, in order, while installed in front of the effect's own dispatcher.
+struct Request
+{
+    int32_t opcode;
+    int32_t index;
+    intptr_t value;
+    float opt;
+    bool operator==(const Request& other) const
+    {
+        return opcode == other.opcode && index == other.index && value == other.value && opt == other.opt;
+    }
+};
+std::vector<Request> gRequests;
+DispatchFunction gEffectDispatcher = nullptr;
+
+intptr_t recordingDispatcher(EffectRecord* effect, int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt)
+{
+    gRequests.push_back({opcode, index, value, opt});
+    return gEffectDispatcher(effect, opcode, index, value, ptr, opt);
+}
+
+std::ostream& operator<<(std::ostream& out, const Request& r)
+{
+    return out << "{" << r.opcode << ", " << r.index << ", " << r.value << ", " << r.opt << "}";
 }
 
 TEST_F(Processor, PrepareRestartsTheEffectAtTheHostsRate)
 {
+    gEffectDispatcher = record()->dispatcher;
+    record()->dispatcher = &recordingDispatcher;
+    gRequests.clear();
     processor->setRateAndBufferSizeDetails(48000.0, 128);
     processor->prepareToPlay(48000.0, 128);
-    EXPECT_EQ(callback(audioMasterGetSampleRate), 48000);
-    // Rates outside what the effect takes are sent as 44100; the call itself must simply not fail.
-    processor->setEffectSampleRate(1000.0);
-    processor->setEffectSampleRate(500000.0);
-    juce::AudioBuffer<float> buffer(2, 128);
-    buffer.clear();
-    juce::MidiBuffer midi;
-    processor->processBlock(buffer, midi);
-    EXPECT_EQ(buffer.getMagnitude(0, 128), 0.0f);
+    const std::vector<Request> restart = {
+        {effMainsChanged, 0, 0, 0.0f}, {effSetSampleRate, 0, 0, 48000.0f}, {effSetBlockSize, 128, 128, 0.0f},
+        {effMainsChanged, 1, 1, 0.0f}};
+    EXPECT_EQ(gRequests, restart);
+
+    // Rates outside what the effect takes are sent as 44100.
+    const struct
+    {
+        double rate;
+        float sent;
+    } rates[] = {{1000.0, 44100.0f}, {14999.0, 44100.0f}, {15000.0, 15000.0f}, {96000.0, 96000.0f},
+                 {200000.0, 200000.0f}, {200001.0, 44100.0f}, {500000.0, 44100.0f}, {0.0, 44100.0f}};
+    for (const auto& r : rates)
+    {
+        gRequests.clear();
+        processor->setEffectSampleRate(r.rate);
+        EXPECT_EQ(gRequests, (std::vector<Request>{{effSetSampleRate, 0, 0, r.sent}})) << r.rate;
+    }
+    record()->dispatcher = gEffectDispatcher;
 }
 
 TEST_F(Processor, ProgramsAreTheEffects)
@@ -299,19 +344,38 @@ TEST_F(Processor, StateRoundTripIntoASecondInstanceKeepsTheEffectsValues)
     EXPECT_EQ(again, saved);
 }
 
-TEST_F(Processor, ShortOrUnknownBlobsChangeNothing)
+TEST_F(Processor, BlobsTheEffectDoesNotTakeChangeNothingAndAreToldApart)
 {
     processor->setEffectParameter(8, 0.3f);
     juce::MemoryBlock saved;
     processor->getStateInformation(saved);
-    std::vector<uint8_t> unknown(static_cast<const uint8_t*>(saved.getData()),
-                                 static_cast<const uint8_t*>(saved.getData()) + saved.getSize());
+    const auto* bytes = static_cast<const uint8_t*>(saved.getData());
+    std::vector<uint8_t> unknown(bytes, bytes + saved.getSize());
     unknown[unknown.size() - 8 + 2] = 0x12;  // marker 0x1234
     unknown[unknown.size() - 8 + 3] = 0x34;
+    std::vector<uint8_t> refused(bytes, bytes + saved.getSize());
+    std::fill(refused.begin(), refused.end() - 8, 0xA5);  // the chunk form around bytes that are no chunk
     processor->setEffectParameter(8, 0.6f);
-    processor->setStateInformation(unknown.data(), static_cast<int>(unknown.size()));
-    processor->setStateInformation(saved.getData(), 11);
-    EXPECT_EQ(processor->getEffectParameter(8), 0.6f);
+
+    const struct
+    {
+        const char* name;
+        const void* data;
+        int size;
+    } cases[] = {{"unknown marker", unknown.data(), static_cast<int>(unknown.size())},
+                 {"too short", saved.getData(), 11},
+                 {"chunk the effect refuses", refused.data(), static_cast<int>(refused.size())},
+                 {"empty", saved.getData(), 0},
+                 {"no data", nullptr, 100}};
+    for (const auto& c : cases)
+    {
+        processor->setStateInformation(c.data, c.size);
+        EXPECT_FALSE(processor->lastRestoreAccepted()) << c.name;
+        EXPECT_EQ(processor->getEffectParameter(8), 0.6f) << c.name;
+    }
+    processor->setStateInformation(saved.getData(), static_cast<int>(saved.getSize()));
+    EXPECT_TRUE(processor->lastRestoreAccepted());
+    EXPECT_EQ(processor->getEffectParameter(8), 0.3f);
 }
 
 }  // namespace

@@ -186,6 +186,7 @@ public:
     ~DirectEffect() { effect_->dispatcher(effect_, effClose, 0, 0, nullptr, 0.0f); }
 
     void process(float** inputs, float** outputs, int frames) { effect_->processReplacing(effect_, inputs, outputs, frames); }
+    int32_t initialDelay() const { return effect_->initialDelay; }
 
 private:
     static intptr_t host(EffectRecord*, int32_t opcode, int32_t, intptr_t, void*, float) { return opcode == 1 ? 2 : 0; }
@@ -213,14 +214,17 @@ TEST(PluginFile, RenderEqualsTheEffectDrivenDirectlyInEveryConfiguration)
                                                 std::vector<float>(kFrames, 99.0f));
             instance.render(in, out);
 
-            // The plug-in's rows: left; right or left; left twice; outputs 0 and 1, or 0 twice.
+            // The plug-in's rows: left; right, a copy of left (mono in, stereo out) or left; left twice; outputs 0
+            // and 1, or 0 twice.
             std::vector<std::vector<float>> expected(static_cast<size_t>(instance.outputs()));
             for (int c = 0; c < instance.outputs(); ++c)
                 expected[static_cast<size_t>(c)] = c < instance.inputs() ? in[static_cast<size_t>(c)]
                                                                          : std::vector<float>(kFrames, 0.0f);
             float* left = expected[0].data();
             float* right = instance.outputs() > 1 ? expected[1].data() : left;
-            float* inputs[4] = {left, instance.inputs() > 1 ? right : left, left, left};
+            std::vector<float> copy(in[0]);
+            float* second = instance.inputs() > 1 ? right : instance.outputs() > 1 ? copy.data() : left;
+            float* inputs[4] = {left, second, left, left};
             float* outputs[2] = {left, right};
             direct.process(inputs, outputs, kFrames);
             for (int c = 0; c < instance.outputs(); ++c)
@@ -230,6 +234,18 @@ TEST(PluginFile, RenderEqualsTheEffectDrivenDirectlyInEveryConfiguration)
                         << "channel " << c << " frame " << i << " block " << block;
         }
     }
+}
+
+TEST(PluginFile, MonoInStereoOutGivesBothOutputsTheSameCompressedSignal)
+{
+    Instance instance(session(), 1);
+    ASSERT_TRUE(instance.ok());
+    ASSERT_EQ(instance.parameters().SetParameterNormalised("8", 0.1), 0);  // a low threshold: surely compressing
+    const auto in = signal(1, 2048, 0.25f);
+    std::vector<std::vector<float>> out(2, std::vector<float>(2048, 99.0f));
+    instance.render(in, out);
+    EXPECT_EQ(out[0], out[1]);
+    EXPECT_NE(out[0], in[0]);
 }
 
 TEST(PluginFile, BypassPassesTheInputToEveryOutput)
@@ -273,6 +289,42 @@ TEST(PluginFile, SavedStatesRestoreIntoASecondInstance)
     }
 }
 
+TEST(PluginFile, AllChunkTheEffectDoesNotTakeIsReportedAndChangesNothing)
+{
+    Instance instance(session(), 2);
+    ASSERT_TRUE(instance.ok());
+    std::vector<uint8_t> saved;
+    ASSERT_EQ(instance.saveChunk(AAX_FourCC('A', 'l', 'l', ' '), saved), 0);
+    ASSERT_EQ(instance.parameters().SetParameterNormalised("8", 0.42), 0);
+
+    std::vector<uint8_t> noise(300);
+    for (size_t i = 0; i < noise.size(); ++i)
+        noise[i] = static_cast<uint8_t>(i * 37 + 11);
+    const std::string text = "threshold = 0.3\nmakeup = 0.6\n";
+    std::vector<uint8_t> foreignChunk(saved);  // the chunk form's trailer around bytes the effect refuses
+    std::fill(foreignChunk.begin(), foreignChunk.end() - 8, 0x5A);
+    const struct
+    {
+        const char* name;
+        std::vector<uint8_t> bytes;
+    } cases[] = {
+        {"empty", {}},
+        {"random bytes", noise},
+        {"text", std::vector<uint8_t>(text.begin(), text.end())},
+        {"shorter than a trailer and a word", std::vector<uint8_t>(saved.end() - 11, saved.end())},
+        {"chunk the effect refuses", foreignChunk},
+    };
+    for (const auto& c : cases)
+    {
+        EXPECT_EQ(instance.loadChunk(AAX_FourCC('A', 'l', 'l', ' '), c.bytes), AAX_ERROR_INCORRECT_CHUNK_SIZE)
+            << c.name;
+        AAX_CParamValue threshold = 0;
+        instance.parameters().GetParameterNormalised("8", &threshold);
+        EXPECT_FLOAT_EQ(static_cast<float>(threshold), 0.42f) << c.name;
+    }
+    EXPECT_EQ(instance.loadChunk(AAX_FourCC('A', 'l', 'l', ' '), saved), 0);
+}
+
 TEST(PluginFile, AllChunkWrittenWithoutASizeQueryIsRefused)
 {
     Instance instance(session(), 2);
@@ -283,6 +335,144 @@ TEST(PluginFile, AllChunkWrittenWithoutASizeQueryIsRefused)
     EXPECT_EQ(instance.parameters().WriteChunk(AAX_FourCC('A', 'l', 'l', ' '), chunk),
               AAX_ERROR_INCORRECT_CHUNK_SIZE);
     EXPECT_EQ(chunk->size, 16);  // the host's record untouched
+}
+
+TEST(PluginFile, OneRenderCallRendersEveryContextItIsGiven)
+{
+    constexpr int kFrames = 256;
+    const auto in = signal(2, kFrames, 1.0f);
+    // Alone: each instance with its own threshold.
+    std::vector<std::vector<float>> alone[2];
+    for (int k = 0; k < 2; ++k)
+    {
+        Instance instance(session(), 2);
+        ASSERT_TRUE(instance.ok());
+        instance.parameters().SetParameterNormalised("8", k == 0 ? 0.1 : 0.6);
+        alone[k].assign(2, std::vector<float>(kFrames));
+        instance.render(in, alone[k]);
+    }
+    ASSERT_NE(alone[0], alone[1]);
+
+    // Together: two contexts in one call.
+    Instance a(session(), 2), b(session(), 2);
+    ASSERT_TRUE(a.ok() && b.ok());
+    a.parameters().SetParameterNormalised("8", 0.1);
+    b.parameters().SetParameterNormalised("8", 0.6);
+    std::vector<std::vector<float>> inputs[2] = {in, in};
+    std::vector<std::vector<float>> outputs[2] = {alone[0], alone[1]};
+    float* rows[2][2][2];
+    int32_t length = kFrames, bypass = 0;
+    acf::RenderContext contexts[2];
+    Instance* instances[2] = {&a, &b};
+    for (int k = 0; k < 2; ++k)
+    {
+        std::fill(outputs[k][0].begin(), outputs[k][0].end(), 0.0f);
+        std::fill(outputs[k][1].begin(), outputs[k][1].end(), 0.0f);
+        for (int c = 0; c < 2; ++c)
+        {
+            rows[k][0][c] = inputs[k][static_cast<size_t>(c)].data();
+            rows[k][1][c] = outputs[k][static_cast<size_t>(c)].data();
+        }
+        contexts[k] = {rows[k][0], rows[k][1], &length, &bypass, instances[k]->privateData()};
+    }
+    acf::RenderContext* list[2] = {&contexts[0], &contexts[1]};
+    a.renderCallback()(list, list + 2);
+    EXPECT_EQ(outputs[0], alone[0]);
+    EXPECT_EQ(outputs[1], alone[1]);
+}
+
+TEST(PluginFile, RenderTouchesNothingBeyondTheContextsFieldsAndRows)
+{
+    Instance stereo(session(), 2);
+    Instance mono(session(), 0);
+    ASSERT_TRUE(stereo.ok() && mono.ok());
+    constexpr int kFrames = 64;
+    const auto in = signal(1, kFrames, 0.3f);
+    // Rows on the heap, exactly as many as the mono configuration has: a read or write of a second row is caught.
+    auto inputs = std::make_unique<float*[]>(1);
+    auto outputs = std::make_unique<float*[]>(1);
+    std::vector<float> input(in[0]), output(kFrames, 7.0f);
+    inputs[0] = input.data();
+    outputs[0] = output.data();
+    int32_t length = kFrames, bypass = 0;
+    acf::RenderCallback monoCallback = mono.renderCallback();
+
+    // The stereo instance's context handed to the mono configuration's callback: only its one row each way, dry.
+    acf::RenderContext wrongLayout{inputs.get(), outputs.get(), &length, &bypass, stereo.privateData()};
+    acf::RenderContext* list[1] = {&wrongLayout};
+    monoCallback(list, list + 1);
+    EXPECT_EQ(output, input);
+
+    // Contexts with a field missing render nothing and read nothing.
+    std::fill(output.begin(), output.end(), 7.0f);
+    void* noInstance = nullptr;
+    const struct
+    {
+        const char* name;
+        acf::RenderContext context;
+    } cases[] = {
+        {"no inputs", {nullptr, outputs.get(), &length, &bypass, mono.privateData()}},
+        {"no outputs", {inputs.get(), nullptr, &length, &bypass, mono.privateData()}},
+        {"no length", {inputs.get(), outputs.get(), nullptr, &bypass, mono.privateData()}},
+        {"no private data", {inputs.get(), outputs.get(), &length, &bypass, nullptr}},
+        {"private data not reset", {inputs.get(), outputs.get(), &length, &bypass, &noInstance}},
+    };
+    for (const auto& c : cases)
+    {
+        acf::RenderContext context = c.context;
+        acf::RenderContext* one[1] = {&context};
+        monoCallback(one, one + 1);
+        EXPECT_EQ(output, std::vector<float>(kFrames, 7.0f)) << c.name;
+    }
+    acf::RenderContext* none[1] = {nullptr};
+    monoCallback(none, none + 1);
+    EXPECT_EQ(output, std::vector<float>(kFrames, 7.0f));
+
+    // Without a bypass word the instance renders, not bypassed.
+    acf::RenderContext noBypass{inputs.get(), outputs.get(), &length, nullptr, mono.privateData()};
+    acf::RenderContext* one[1] = {&noBypass};
+    monoCallback(one, one + 1);
+    EXPECT_NE(output, std::vector<float>(kFrames, 7.0f));
+}
+
+TEST(PluginFile, ChunkListPrivateDataAndTheLatencyTheHostIsTold)
+{
+    Instance instance(session(), 2);
+    ASSERT_TRUE(instance.ok());
+    int32_t count = 0;
+    EXPECT_EQ(instance.parameters().GetChunkCount(&count), 0);
+    EXPECT_EQ(count, 2);
+    const struct
+    {
+        int32_t index;
+        AAX_Result result;
+        AAX_CTypeID identifier;
+    } cases[] = {{0, 0, AAX_FourCC('e', 'l', 'c', 'k')},
+                 {1, 0, AAX_FourCC('A', 'l', 'l', ' ')},
+                 {2, AAX_ERROR_INVALID_CHUNK_INDEX, 0},
+                 {-1, AAX_ERROR_INVALID_CHUNK_INDEX, 0}};
+    for (const auto& c : cases)
+    {
+        AAX_CTypeID identifier = 0x12345678;
+        EXPECT_EQ(instance.parameters().GetChunkID(c.index, &identifier), c.result) << c.index;
+        EXPECT_EQ(identifier, c.identifier) << c.index;
+    }
+
+    // Field 4: every 8-byte word of the block holds the instance's address; other fields are left alone.
+    void* block[3] = {nullptr, nullptr, &count};
+    EXPECT_EQ(instance.parameters().ResetPrivateData(4, block, 2 * sizeof(void*)), 0);
+    EXPECT_EQ(block[0], *instance.privateData());
+    EXPECT_EQ(block[1], *instance.privateData());
+    EXPECT_EQ(block[2], &count);
+    void* other[1] = {nullptr};
+    EXPECT_EQ(instance.parameters().ResetPrivateData(3, other, sizeof other), 0);
+    EXPECT_EQ(other[0], nullptr);
+
+    // The effect's latency (its initial delay) reaches the controller at set-up.
+    const std::vector<int32_t>& latencies = instance.context().controller().latencies;
+    ASSERT_FALSE(latencies.empty());
+    DirectEffect direct;
+    EXPECT_EQ(latencies.back(), direct.initialDelay());
 }
 
 TEST(PluginFile, EveryObjectReleasedLeavesNoLiveObject)

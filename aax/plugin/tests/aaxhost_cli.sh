@@ -47,4 +47,14 @@ check_failure "unknown program" render "$plugin" "$work/in.raw" "$work/x.raw" --
 check_failure "unknown option" describe "$plugin" --no-such-option
 check_failure "missing state file" load-state "$plugin" "$work/missing.bin"
 check_failure "missing plug-in" describe "$work/missing.aaxplugin"
+
+# A state the plug-in does not take is reported, in one line, never as a success.
+head -c 300 /dev/urandom >"$work/random.bin"
+: >"$work/empty.bin"
+printf 'threshold = 0.3\nmakeup = 0.6\n' >"$work/text.bin"
+for state in random empty text; do
+  check_failure "$state state" load-state "$plugin" "$work/$state.bin"
+  lines=$("$host" load-state "$plugin" "$work/$state.bin" 2>&1 | grep -c .)
+  [ "$lines" -eq 1 ] || fail "$state state: $lines lines of output, not one"
+done
 echo "OK"
