@@ -14,6 +14,7 @@ targets=(set_chunk bank_stream preset_stream aux_stream old_bank old_preset file
 if [ -d aax/library ]; then targets+=(elck_chunk); fi
 if [ -d hosts/rtas ]; then targets+=(rtas_resource_file); fi
 [ -d fuzz/corpus/rtas_elck ] && targets+=(rtas_elck)
+if [ -f rtas/framework/SharingTokenReader.cpp ]; then targets+=(rtas_sharing_token); fi
 if [ -d rtas/views ]; then targets+=(rtas_view_description); fi
 targets+=(module_resources)
 if [ -d rtas/bridge/entry ]; then targets+=(rtas_resource_byte_order); fi

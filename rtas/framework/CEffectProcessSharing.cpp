@@ -9,6 +9,7 @@
 #include "rtas/framework/ModuleState.h"
 #include "rtas/framework/PlugInResourceFile.h"
 #include "rtas/framework/ResultCodes.h"
+#include "rtas/framework/SharingTokenReader.h"
 #include "rtas/framework/host/EngineServices.h"
 #include "rtas/framework/host/SharingToken.h"
 #include "rtas/framework/host/ToolboxServices.h"
@@ -268,8 +269,9 @@ void CEffectProcess::HandleToken(const uint8_t* token, HostWord taskValue)
     }
     CEffectProcess& instance = *pair->instance;
     const int32_t control = pair->control;
-    const uint32_t type = sharing::Word(token, sharing::kType);
-    const uint32_t subtype = sharing::Word(token, sharing::kSubtype);
+    const sharing::TokenReader reader(token);
+    const uint32_t type = reader.Type();
+    const uint32_t subtype = reader.Subtype();
     if (type == sharing::kCurrentValue && subtype == sharing::kControlValue) {
         instance.RedrawControl(control);
     } else if (type == sharing::kGetValue && subtype == sharing::kControlValue) {
@@ -277,8 +279,10 @@ void CEffectProcess::HandleToken(const uint8_t* token, HostWord taskValue)
         instance.GetControlValue(control, &value);
         instance.SendControlToken(control, sharing::kCurrentValue, sharing::kControlValue, &value, nullptr);
     } else if (type == sharing::kSetValue && subtype == sharing::kHighlight) {
-        instance.SetControlHighlight(control, token[sharing::kPayload] != 0, sharing::Short(token, 54),
-                                     sharing::Short(token, 40), int32_t(sharing::Word(token, 42)));
+        // A request too short for its fields is dropped: nothing past the token's end is read.
+        sharing::HighlightRequest request;
+        if (reader.ReadHighlight(&request))
+            instance.SetControlHighlight(control, request.on, request.first, request.second, request.colour);
     } else {
         HandleSharingToken(token);
     }

@@ -168,6 +168,7 @@ TEST_F(Sharing, SurfaceTokensAreAnsweredAtIdle)
     sharing::PutShort(highlight, 40, 7);
     sharing::PutWord(highlight, 42, 0x112233);
     sharing::PutShort(highlight, 54, 9);
+    sharing::PutShort(highlight, sharing::kSize, 56);
     FicSDSDispatchToken(highlight, 56);
     // A token nobody listens to is not queued; the value report of routine 99 reaches the instance's own listener.
     Dispatch(NameOf(index, 2), sharing::kSetValue, sharing::kTouch);
@@ -187,6 +188,34 @@ TEST_F(Sharing, SurfaceTokensAreAnsweredAtIdle)
     EXPECT_EQ(process.redrawn, (std::vector<int32_t>{3, 2, 3}));
     EXPECT_EQ(process.highlight, (std::vector<int32_t>{2, 1, 9, 7, 0x112233}));
     EXPECT_EQ(QorKitCallCount("FicPersonalityIdle"), 1);
+}
+
+// The host's record says how long it is: a highlight request that declares less than its fields is not read past
+// that size, whatever lies behind it.
+TEST_F(Sharing, AHighlightRequestShorterThanItsFieldsIsDropped)
+{
+    int32_t index = 0;
+    SharingProcess& process = Make(&index);
+    for (int16_t declared : {int16_t(42), int16_t(55), int16_t(20), int16_t(56)}) {
+        SCOPED_TRACE(declared);
+        process.highlight.clear();
+        uint8_t highlight[sharing::kCapacity] = {};
+        sharing::PutWord(highlight, sharing::kDestination, uint32_t(NameOf(index, 2)));
+        sharing::PutWord(highlight, sharing::kType, sharing::kSetValue);
+        sharing::PutWord(highlight, sharing::kSubtype, sharing::kHighlight);
+        highlight[sharing::kPayload] = 1;
+        sharing::PutShort(highlight, 40, 7);
+        sharing::PutWord(highlight, 42, 0x112233);
+        sharing::PutShort(highlight, 54, 9);
+        sharing::PutShort(highlight, sharing::kSize, declared);
+        ASSERT_EQ(FicSDSDispatchToken(highlight, sharing::kCapacity), 0);
+        ASSERT_EQ(Routine<3>()(kKvss, index), 0);
+        EXPECT_EQ(QorKitQueuedTokens(), 0);
+        if (declared >= 56)
+            EXPECT_EQ(process.highlight, (std::vector<int32_t>{2, 1, 9, 7, 0x112233}));
+        else
+            EXPECT_TRUE(process.highlight.empty());
+    }
 }
 
 TEST_F(Sharing, IdleStopsAfterTwoHostTicksAndLeavesTheRest)
