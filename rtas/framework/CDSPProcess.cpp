@@ -29,8 +29,11 @@ int32_t CDSPProcess::NonDelegatingQueryInterface(const DOA::GUID& iid, void** ob
     if (object == nullptr)
         return DOA::E_NOINTERFACE;
     if (DOA::IsEqualGUID(iid, DOA::IID_IProcess) || DOA::IsEqualGUID(iid, DOA::IID_IProcess2)) {
-        *object = static_cast<IProcess2*>(this);
-        AddRef();
+        NonDelegatingAddRef();
+        if (DOA::IsEqualGUID(iid, DOA::IID_IProcess))
+            *object = static_cast<IProcess*>(this);
+        else
+            *object = static_cast<IProcess2*>(this);
         return DOA::kNoError;
     }
     return CProcess::NonDelegatingQueryInterface(iid, object);

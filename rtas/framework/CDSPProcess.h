@@ -16,8 +16,9 @@ constexpr GUID IID_IProcess = {0x297F5760, 0x2366, 0x11D2, {0x81, 0x7A, 0x00, 0x
 constexpr GUID IID_IProcess2 = {0x297F5761, 0x2366, 0x11D2, {0x81, 0x7A, 0x00, 0x60, 0x08, 0x9A, 0x89, 0x16}};
 }  // namespace DOA
 
-// The host-facing table, in the host's order after the three unknown operations.
-class IProcess2 : public DOA::IUnknown
+// The host-facing table, in the host's order after the three unknown operations: IProcess, then what IProcess2
+// adds.
+class IProcess : public DOA::IUnknown
 {
 public:
     virtual void DeleteThis() = 0;
@@ -33,6 +34,14 @@ public:
     virtual int32_t DescribeInputs(int32_t* count) = 0;
     virtual int32_t DescribeOutputs(int32_t* count) = 0;
     virtual int32_t DescribeLatency(int32_t* samples) = 0;
+
+protected:
+    ~IProcess() = default;
+};
+
+class IProcess2 : public IProcess
+{
+public:
     virtual int32_t AnswerOneA() = 0;
     virtual int32_t AnswerOneB() = 0;
 
@@ -46,7 +55,8 @@ public:
     CDSPProcess();
     ~CDSPProcess() override;
 
-    // The two process interfaces answer this object's IProcess2 face; everything else goes to the base.
+    // The two process interfaces answer this object's IProcess and IProcess2 faces (one sub-object); everything
+    // else goes to the base.
     int32_t NonDelegatingQueryInterface(const DOA::GUID& iid, void** object) override;
     int32_t QueryInterface(const DOA::GUID& iid, void** object) override;
     uint32_t AddRef() override;

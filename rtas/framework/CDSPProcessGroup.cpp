@@ -63,9 +63,11 @@ CDSPProcessGroup::~CDSPProcessGroup()
 
 int32_t CDSPProcessGroup::NonDelegatingQueryInterface(const DOA::GUID& iid, void** object)
 {
+    if (object == nullptr)
+        return DOA::E_NOINTERFACE;
     if (DOA::IsEqualGUID(iid, DOA::IID_IProcessGroup)) {
         NonDelegatingAddRef();
-        *object = static_cast<CProcessGroupInterface*>(this);
+        *object = static_cast<IProcessGroup*>(this);
         return DOA::kNoError;
     }
     return DOA::CUnknown::NonDelegatingQueryInterface(iid, object);

@@ -16,17 +16,30 @@ namespace DOA {
 constexpr GUID IID_IProcessGroup = {0xE01FF6A0, 0x3865, 0x11D2, {0xB4, 0xBE, 0xB8, 0x7E, 0x91, 0x8E, 0x1B, 0x5A}};
 }  // namespace DOA
 
+// The group's face for the host: the unknown operations, answered by the group's component object (a query
+// through it reaches every interface of the group).
+class IProcessGroup : public DOA::IUnknown
+{
+protected:
+    ~IProcessGroup() = default;
+};
+
 // DSP chip objects by their use. The list of all objects owns them; the free and used lists only point.
 using DSPObjectList = std::vector<CDSP*>;
 
-class CDSPProcessGroup : public CProcessGroup, public DOA::CUnknown
+class CDSPProcessGroup : public CProcessGroup, public IProcessGroup, public DOA::CUnknown
 {
 public:
     CDSPProcessGroup();
     // Deletes the types (so their instances let go of their DSP objects first), then the DSP objects and lists.
     ~CDSPProcessGroup() override;
 
+    // IProcessGroup answers the group's IProcessGroup face; everything else goes to the base. Any host thread.
     int32_t NonDelegatingQueryInterface(const DOA::GUID& iid, void** object) override;
+    // The face's unknown operations go where the group's own go: the outer object when aggregated.
+    int32_t QueryInterface(const DOA::GUID& iid, void** object) override { return DelegatingQueryInterface(iid, object); }
+    uint32_t AddRef() override { return DelegatingAddRef(); }
+    uint32_t Release() override { return DelegatingRelease(); }
 
     // Makes the DSP lists and starts the DSP driver, then the library's set-up, then hands the lists to every
     // DSP-capable type. A failure frees the lists again and is passed on.

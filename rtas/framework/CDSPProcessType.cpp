@@ -42,7 +42,10 @@ int32_t CDSPProcessType::NonDelegatingQueryInterface(const DOA::GUID& iid, void*
         return DOA::E_NOINTERFACE;
     if (DOA::IsEqualGUID(iid, DOA::IID_IProcessType) || DOA::IsEqualGUID(iid, DOA::IID_IProcessType2)) {
         NonDelegatingAddRef();
-        *object = static_cast<IProcessType2*>(this);
+        if (DOA::IsEqualGUID(iid, DOA::IID_IProcessType))
+            *object = static_cast<IProcessType*>(this);
+        else
+            *object = static_cast<IProcessType2*>(this);
         return DOA::kNoError;
     }
     return DOA::CUnknown::NonDelegatingQueryInterface(iid, object);

@@ -19,7 +19,7 @@ constexpr GUID IID_IProcessType2 = {0x51811C94, 0x80D1, 0x11D3, {0xA4, 0xB0, 0x0
 // The type's face for the host's engine, after the three unknown operations. Every entry answers a code, never an
 // exception: a CDAEError becomes its code, anything else -7401. Instances are named by their IProcess2 face and
 // must be live instances of this type (-7126 otherwise).
-class IProcessType2 : public DOA::IUnknown
+class IProcessType : public DOA::IUnknown
 {
 public:
     virtual int32_t AcquireDSPObjectFor(IProcess2* instance) = 0;
@@ -31,6 +31,15 @@ public:
     virtual int32_t GetDSPListsOf(DSPObjectList** all, DSPObjectList** free, DSPObjectList** used) = 0;
     virtual int32_t DoesLoadFitOn(CDSP* object, int32_t load, bool* fits) = 0;
     virtual int32_t DoesInstanceFitOn(IProcess2* instance, CDSP* object, bool* fits) = 0;
+
+protected:
+    ~IProcessType() = default;
+};
+
+// What IProcessType2 adds.
+class IProcessType2 : public IProcessType
+{
+public:
     // A new instance that no type owns yet, its face in *instance; -7053 when the type makes none.
     virtual int32_t CreateBareInstance(IProcess2** instance) = 0;
 
