@@ -186,3 +186,14 @@ bool ChunkDataParser::FindLong(const std::string& key, int32_t* value)
     *value = fLongs[i];
     return true;
 }
+
+bool ChunkDataParser::GetEntry(size_t i, std::string* key, ValueType* type, double* number, int32_t* integer) const
+{
+    if (i >= fNames.size())
+        return false;
+    *key = fNames[i];
+    *type = fTypes[i];
+    *number = fDoubles[i];
+    *integer = fLongs[i];
+    return true;
+}

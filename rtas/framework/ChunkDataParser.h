@@ -38,6 +38,9 @@ public:
     bool FindLong(const std::string& key, int32_t* value);
 
     size_t CountEntries() const { return fNames.size(); }
+    // Entry i in stored order: its key, type and value (floats and doubles in number, shorts and longs in integer);
+    // false for an index past the entries.
+    bool GetEntry(size_t i, std::string* key, ValueType* type, double* number, int32_t* integer) const;
 
 private:
     bool Find(const std::string& key, ValueType wanted, size_t* position);

@@ -72,7 +72,28 @@ TEST(ChunkDataParserTest, ShortsAndFloatsAreRead)
     const uint8_t body[] = {1, 1, 1, 1, 's', '_', 'a', 0, 0xFF, 0xFE, 0, 0, 'f', '_', 'b', 0, 0x3F, 0xC0, 0, 0};
     ChunkDataParser reader;
     reader.ReadBody(body, sizeof body);
-    EXPECT_EQ(reader.CountEntries(), 2u);
+    ASSERT_EQ(reader.CountEntries(), 2u);
+    std::string key;
+    ChunkDataParser::ValueType type = ChunkDataParser::kNone;
+    double number = 0;
+    int32_t integer = 0;
+    // The short sits in the first two bytes of its slot, big-endian: 0xFFFE is -2.
+    ASSERT_TRUE(reader.GetEntry(0, &key, &type, &number, &integer));
+    EXPECT_EQ(key, "a");
+    EXPECT_EQ(type, ChunkDataParser::kShort);
+    EXPECT_EQ(integer, -2);
+    ASSERT_TRUE(reader.GetEntry(1, &key, &type, &number, &integer));
+    EXPECT_EQ(key, "b");
+    EXPECT_EQ(type, ChunkDataParser::kFloat);
+    EXPECT_EQ(number, 1.5);
+    EXPECT_FALSE(reader.GetEntry(2, &key, &type, &number, &integer));
+    // Neither is a long or a double to the look-ups.
+    double asDouble = 0;
+    int32_t asLong = 0;
+    EXPECT_FALSE(reader.FindLong("a", &asLong));
+    EXPECT_FALSE(reader.FindDouble("a", &asDouble));
+    EXPECT_FALSE(reader.FindLong("b", &asLong));
+    EXPECT_FALSE(reader.FindDouble("b", &asDouble));
 }
 
 TEST(ChunkDataParserTest, DamagedBodiesYieldWhatIsWholeAndNeverReadOn)

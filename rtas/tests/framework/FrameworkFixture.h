@@ -32,6 +32,17 @@ public:
         *value = GetIndex() * 1000 + GetFirstIdentifier() * 100 + control;
         return 0;
     }
+    // A value that names the instance, and a failure that delivers a value anyway.
+    int32_t Routine73(int32_t* value) override
+    {
+        *value = GetIndex() * 1000 + 73;
+        return 0;
+    }
+    int32_t Routine74(int32_t* value) override
+    {
+        *value = 74;
+        return -7000;
+    }
     int32_t SetUpForRealTime(const SProcessIdentity& identity, HostWord groupWord, int32_t index) override
     {
         fIdentity = identity;

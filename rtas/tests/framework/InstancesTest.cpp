@@ -122,8 +122,10 @@ TEST_F(Instances, ValueRoutinesAnswerTheValueOrZero)
 {
     MakeGroup();
     CreateInstance(kKvss);
-    EXPECT_EQ(Routine<73>()(kKvss, 1), 0);
-    EXPECT_EQ(Routine<74>()(kKvss, 9), 0);  // no instance: 0, not a code
+    CreateInstance(kKvss);
+    EXPECT_EQ(Routine<73>()(kKvss, 2), 2073);
+    EXPECT_EQ(Routine<74>()(kKvss, 2), 0);  // the operation failed: 0, whatever it delivered
+    EXPECT_EQ(Routine<73>()(kKvss, 9), 0);  // no instance: 0, not a code
 }
 
 }  // namespace
