@@ -1,5 +1,6 @@
 #include "rtas/framework/CEffectGroup.h"
 
+#include "rtas/framework/AddProcessTypeEx.h"
 #include "rtas/framework/CDAEError.h"
 #include "rtas/framework/NameVariants.h"
 #include "rtas/framework/PascalStrings.h"
@@ -28,7 +29,7 @@ void CEffectGroup::SetEffectName(const char* names, int32_t version)
 void CEffectGroup::AddEffectType(CEffectType* type)
 {
     if (type == nullptr || !HasTypeList())
-        throw CDAEError(rtas::kMissingObject);
+        throw AddProcessTypeEx();
     if (type->GetKind() == CEffectType::kKindRealTime)
         static_cast<CEffectTypeRTAS*>(type)->SetGroupLink(GetHostTokenAddress());
     AppendType(type);

@@ -17,6 +17,7 @@ public:
     void SetManufacturer(const char* names, uint32_t manufacturerID);
     void SetEffectName(const char* names, int32_t version);
     // Appends a type to the list (Initialize must have made it); a real-time type gets the address of the host token.
+    // A null type or a missing list throws AddProcessTypeEx.
     void AddEffectType(CEffectType* type);
     void AddGestalt(int32_t code) { fGestalts.insert(code); }
     // The data-sharing base name, at most 255 characters, zero-terminated.

@@ -14,6 +14,7 @@
 namespace {
 
 constexpr int32_t kSurfaceLengthOffset = 100;
+constexpr int32_t kGestaltKeyInput = 5;
 
 void WritePascal(const std::string& text, int32_t maxLength, unsigned char* out)
 {
@@ -43,13 +44,20 @@ void CEffectProcess::AddControl(CPluginControl* control)
 
 CPluginControl* CEffectProcess::GetControl(int32_t number) const
 {
+    if (!IsValidControl(number))
+        throw CDAEError(rtas::kNoSuchControl);
+    return fControls[size_t(number - 1)].get();
+}
+
+CPluginControl* CEffectProcess::FindControl(int32_t number) const
+{
     return IsValidControl(number) ? fControls[size_t(number - 1)].get() : nullptr;
 }
 
 bool CEffectProcess::SetMasterBypassControl(int32_t number)
 {
     fMasterBypass = number;
-    CPluginControl* control = GetControl(number);
+    CPluginControl* control = FindControl(number);
     if (control != nullptr && control->GetID() != 0)
         fExcluded.insert(control->GetID());
     return dynamic_cast<CPluginControl_Discrete*>(control) != nullptr;
@@ -64,11 +72,16 @@ void CEffectProcess::AddChunk(uint32_t chunkID, const char* name, int32_t size)
 
 int32_t CEffectProcess::Initialize()
 {
-    if (const auto* type = dynamic_cast<const CEffectType*>(GetProcessType())) {
+    if (auto* type = dynamic_cast<CEffectType*>(GetProcessType())) {
         fInputStem = type->GetInputStem();
         fOutputStem = type->GetOutputStem();
         fInputChannels = type->GetInputChannels();
         fOutputChannels = type->GetOutputChannels();
+        fTypeKind = type->GetKind();
+        // The key input's connection number (the input count plus 1), or 0 when the type has none.
+        int32_t keyInput = 0;
+        if (type->GetGestalt(kGestaltKeyInput, &keyInput) == 0)
+            fKeyInput = keyInput;
     }
     SetUpHook();
     int32_t excluded = 0;
@@ -101,9 +114,10 @@ int32_t CEffectProcess::GetOwnConnection(int32_t position, int32_t* connection)
 {
     if (connection == nullptr)
         return rtas::kMissingObject;
-    if (position < 0 || position >= int32_t(fOwnConnections.size()))
+    // Positions count from 1, as the adaptor and the host ask for them.
+    if (position < 1 || position > int32_t(fOwnConnections.size()))
         return rtas::kNotImplemented;
-    *connection = fOwnConnections[size_t(position)];
+    *connection = fOwnConnections[size_t(position - 1)];
     return 0;
 }
 
@@ -186,7 +200,7 @@ int32_t CEffectProcess::GetNumControls(int32_t* count)
 
 int32_t CEffectProcess::GetControlAutomatable(int32_t number, int16_t* automatable)
 {
-    const CPluginControl* control = GetControl(number);
+    const CPluginControl* control = FindControl(number);
     if (automatable != nullptr)
         *automatable = control != nullptr && control->IsAutomatable() ? 1 : 0;
     return 0;
@@ -194,29 +208,69 @@ int32_t CEffectProcess::GetControlAutomatable(int32_t number, int16_t* automatab
 
 int32_t CEffectProcess::GetControlNumSteps(int32_t number, int32_t* steps)
 {
-    const CPluginControl* control = GetControl(number);
+    const CPluginControl* control = FindControl(number);
     if (steps != nullptr)
         *steps = control != nullptr ? control->GetNumSteps() : 0;
     return 0;
 }
 
+std::string CEffectProcess::GetControlNameForPurpose(int32_t number, uint32_t purpose, int32_t maxLength) const
+{
+    const CPluginControl* control = FindControl(number);
+    return control != nullptr ? control->GetNameOfLength(maxLength) : std::string();
+}
+
 int32_t CEffectProcess::GetControlName(int32_t number, unsigned char* name)
 {
-    const CPluginControl* control = GetControl(number);
-    WritePascal(control != nullptr ? control->GetNameOfLength(31) : std::string(), 31, name);
+    WritePascal(GetControlNameForPurpose(number, kControlNamePurpose, 31), 31, name);
     return 0;
+}
+
+int32_t CEffectProcess::GetControlNameShort(int32_t number, unsigned char* name)
+{
+    GetControlName(number, name);
+    return 0;
+}
+
+int32_t CEffectProcess::GetControlValueFromText(int32_t number, const unsigned char* text, int32_t* value) const
+{
+    if (value != nullptr)
+        *value = 0;
+    const CPluginControl* control = FindControl(number);
+    if (control == nullptr || text == nullptr)
+        return 0;
+    try {
+        const int32_t read = control->GetValueFromText(std::string(reinterpret_cast<const char*>(text + 1), text[0]));
+        if (value != nullptr)
+            *value = read;
+        return 0;
+    } catch (const CDAEError& error) {
+        return error.GetCode();
+    }
+}
+
+bool CEffectProcess::IsValidControlCharacter(int32_t number, int32_t character) const
+{
+    const CPluginControl* control = FindControl(number);
+    return control != nullptr && control->IsValidCharacter(character);
+}
+
+void CEffectProcess::SetControlDefaultValue(int32_t number, int32_t value)
+{
+    if (CPluginControl* control = FindControl(number))
+        control->SetDefaultValue(value);
 }
 
 int32_t CEffectProcess::GetControlNameOfLength(int32_t number, int32_t maxLength, unsigned char* name)
 {
-    const CPluginControl* control = GetControl(number);
+    const CPluginControl* control = FindControl(number);
     WritePascal(control != nullptr ? control->GetNameOfLength(maxLength) : std::string(), maxLength, name);
     return 0;
 }
 
 int32_t CEffectProcess::GetControlValue(int32_t number, int32_t* value)
 {
-    const CPluginControl* control = GetControl(number);
+    const CPluginControl* control = FindControl(number);
     if (value != nullptr)
         *value = control != nullptr ? control->GetValue() : 0;
     return 0;
@@ -240,7 +294,7 @@ int32_t CEffectProcess::SetControlValue(int32_t number, int32_t value)
 
 int32_t CEffectProcess::UpdateControlValue(int32_t number, int32_t value)
 {
-    if (CPluginControl* control = GetControl(number)) {
+    if (CPluginControl* control = FindControl(number)) {
         control->SetValue(value);
         UpdateControlValueInAlgorithm(number);
         if (IsSharing())
@@ -271,7 +325,7 @@ int32_t CEffectProcess::IncrementControlValue(int32_t number, int32_t delta)
 
 int32_t CEffectProcess::GetControlDefaultValue(int32_t number, int32_t* value)
 {
-    const CPluginControl* control = GetControl(number);
+    const CPluginControl* control = FindControl(number);
     if (control == nullptr)
         return GetControlValue(number, value);
     if (value != nullptr)
@@ -281,7 +335,7 @@ int32_t CEffectProcess::GetControlDefaultValue(int32_t number, int32_t* value)
 
 int32_t CEffectProcess::GetControlAttributeA(int32_t number, int32_t* answer)
 {
-    const CPluginControl* control = GetControl(number);
+    const CPluginControl* control = FindControl(number);
     if (answer != nullptr)
         *answer = control != nullptr ? control->QueryA() : 0;
     return 0;
@@ -289,7 +343,7 @@ int32_t CEffectProcess::GetControlAttributeA(int32_t number, int32_t* answer)
 
 int32_t CEffectProcess::GetControlAttributeB(int32_t number, int32_t* answer)
 {
-    const CPluginControl* control = GetControl(number);
+    const CPluginControl* control = FindControl(number);
     if (answer != nullptr)
         *answer = control != nullptr ? (control->IsContinuous() ? 1 : 0) : 1;
     return 0;
@@ -297,7 +351,7 @@ int32_t CEffectProcess::GetControlAttributeB(int32_t number, int32_t* answer)
 
 int32_t CEffectProcess::GetControlAttributeC(int32_t number, int32_t* answer)
 {
-    const CPluginControl* control = GetControl(number);
+    const CPluginControl* control = FindControl(number);
     if (answer != nullptr)
         *answer = control != nullptr ? control->QueryB() : 0;
     return 0;
@@ -305,7 +359,7 @@ int32_t CEffectProcess::GetControlAttributeC(int32_t number, int32_t* answer)
 
 void CEffectProcess::GetControlValueText(int32_t number, int32_t value, int32_t maxLength, unsigned char* text) const
 {
-    const CPluginControl* control = GetControl(number);
+    const CPluginControl* control = FindControl(number);
     WritePascal(control != nullptr ? control->GetValueString(std::min<int32_t>(maxLength, 255), value) : std::string(),
                 maxLength, text);
 }
@@ -350,6 +404,19 @@ int32_t CEffectProcess::GetMasterBypassControl(int32_t* control)
     return 0;
 }
 
+int32_t CEffectProcess::GetFlaggedBypassControl(int32_t flags, int32_t* control)
+{
+    // The type's flag word is its type setting: a host asking with a bit of it means the master bypass control.
+    int32_t typeFlags = 0;
+    if (CProcessType* type = GetProcessType())
+        type->GetTypeSetting(&typeFlags);
+    if ((typeFlags & flags) != 0)
+        return GetMasterBypassControl(control);
+    if (control != nullptr)
+        *control = 0;
+    return 0;
+}
+
 int32_t CEffectProcess::SetBypass(int32_t bypass)
 {
     if (IsValidControl(fMasterBypass))
@@ -359,7 +426,7 @@ int32_t CEffectProcess::SetBypass(int32_t bypass)
 
 int32_t CEffectProcess::GetBypass(uint8_t* bypassed)
 {
-    const CPluginControl* control = GetControl(fMasterBypass);
+    const CPluginControl* control = FindControl(fMasterBypass);
     // Bypassed means a value above the middle, as the audio path reads it; the middle itself is not bypassed.
     if (bypassed != nullptr)
         *bypassed = control != nullptr && control->GetValue() > 0 ? 1 : 0;
@@ -405,7 +472,7 @@ void CEffectProcess::BuildControlsState()
 {
     fParser.Clear();
     for (int32_t number = 1; number <= CountControls(); ++number) {
-        const CPluginControl* control = GetControl(number);
+        const CPluginControl* control = FindControl(number);
         if (fExcluded.count(control->GetID()) != 0)
             continue;
         if (const auto* continuous = dynamic_cast<const CPluginControl_Continuous*>(control))
@@ -464,7 +531,7 @@ int32_t CEffectProcess::SetChunk(uint32_t chunkID, const SFicPlugInChunk* chunk)
     for (int32_t number = 1; number <= CountControls(); ++number) {
         if (number == fMasterBypass)
             continue;
-        const CPluginControl* control = GetControl(number);
+        const CPluginControl* control = FindControl(number);
         const std::string key = KeyOf(control->GetID());
         if (const auto* continuous = dynamic_cast<const CPluginControl_Continuous*>(control)) {
             double x = 0;
@@ -492,7 +559,7 @@ int32_t CEffectProcess::CompareChunk(uint32_t chunkID, const SFicPlugInChunk* ch
     for (int32_t number = 1; number <= CountControls(); ++number) {
         if (number == fMasterBypass)
             continue;
-        const CPluginControl* control = GetControl(number);
+        const CPluginControl* control = FindControl(number);
         const std::string key = KeyOf(control->GetID());
         if (const auto* continuous = dynamic_cast<const CPluginControl_Continuous*>(control)) {
             double x = 0;

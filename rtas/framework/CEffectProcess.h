@@ -18,18 +18,27 @@ class CEffectProcess : public CDSPProcess
 {
 public:
     static constexpr uint32_t kControlsStateChunk = HostFourCC("elck");
+    static constexpr int32_t kNoSideChain = -42;
+    // The purpose code the name routine (44) asks a control's name with.
+    static constexpr uint32_t kControlNamePurpose = HostFourCC("PcTL");
 
     CEffectProcess();
     ~CEffectProcess() override;
 
     // Set-up, before Initialize: the instance owns the controls it is given.
     void AddControl(CPluginControl* control);
+    // Control number (1-based); CDAEError -7300 for a number outside the list.
     CPluginControl* GetControl(int32_t number) const;
+    // The same, or null outside the list: the routines answer their fallbacks for such numbers.
+    CPluginControl* FindControl(int32_t number) const;
     bool IsValidControl(int32_t number) const { return number >= 1 && number <= CountControls(); }
     int32_t CountControls() const { return int32_t(fControls.size()); }
     // Stores the number; true only when that control is a discrete one (a bypass is on or off).
     bool SetMasterBypassControl(int32_t number);
     void AddChunk(uint32_t chunkID, const char* name, int32_t size);
+
+    // What an effect type hands the instance under routine 15; nothing to do in the library's instances.
+    virtual int32_t HandleTypeRequest(HostWord argument) { return 0; }
 
     // Reads the stems from an effect type, runs the set-up hook, makes the meter arrays, then the library's part
     // (the root view).
@@ -46,9 +55,12 @@ public:
     int32_t CountOwnConnections(int32_t* count) override;
     int32_t GetOwnConnection(int32_t position, int32_t* connection) override;
     bool IsOwnConnection(int32_t connection) const;
-    // The side-chain input's 0-based connection number; -42 without a side-chain stem (this library's types have
-    // none).
-    virtual int32_t GetSideChainInput() const { return -42; }
+    // The side-chain input's 0-based connection number: the key input of a type that answers gestalt 5 (its input
+    // count plus 1, 1-based); -42 without one.
+    virtual int32_t GetSideChainInput() const { return fKeyInput > 0 ? fKeyInput - 1 : kNoSideChain; }
+    // The own connection list hears of it before the side-chain input's slot is set or cleared.
+    virtual void SideChainConnectionChanged(int32_t connection, bool connected) { fSideChainConnected = connected; }
+    bool IsSideChainConnected() const { return fSideChainConnected; }
 
     // ---- Controls ----
     int32_t GetNumControls(int32_t* count) override;
@@ -71,6 +83,19 @@ public:
     int32_t Routine24(int32_t word) override;
     // The text of a control's value, length-prefixed (empty for a number outside the list).
     void GetControlValueText(int32_t control, int32_t value, int32_t maxLength, unsigned char* text) const;
+    // The control value for a length-prefixed text: 0 (and a value of 0) outside the list; a text the control
+    // cannot read answers the code it raised.
+    int32_t GetControlValueFromText(int32_t control, const unsigned char* text, int32_t* value) const;
+    // Whether a typed character may stand in the control's text; false outside the list.
+    bool IsValidControlCharacter(int32_t control, int32_t character) const;
+    // The name of routine 44, answering 0.
+    int32_t GetControlNameShort(int32_t control, unsigned char* name);
+    // Nothing for a number outside the list.
+    void SetControlDefaultValue(int32_t control, int32_t value);
+    // A control's name that fits maxLength, for a purpose (the name routine asks with 'PcTL'); the library's
+    // controls have one name for every purpose.
+    virtual std::string GetControlNameForPurpose(int32_t control, uint32_t purpose, int32_t maxLength) const;
+    int32_t GetFlaggedBypassControl(int32_t flags, int32_t* control) override;
     // Called with every stored value; the bridge passes it on to the effect.
     virtual void UpdateControlValueInAlgorithm(int32_t control) {}
     // The view bound to the control's ID redraws (nothing without views).
@@ -211,6 +236,9 @@ private:
     int32_t fOutputStem = -1;
     int32_t fInputChannels = 0;
     int32_t fOutputChannels = 0;
+    int32_t fTypeKind = 0;
+    int32_t fKeyInput = 0;
+    bool fSideChainConnected = false;
     std::vector<int32_t> fOwnConnections;
     CAOSInfoList fOutputStreams;
     int16_t fDialogResourceID = 1;

@@ -62,17 +62,29 @@ int32_t CEffectProcessAS::Routine29(int32_t connection, uint8_t* answer)
 
 int32_t CEffectProcessAS::Routine30(int32_t connection, void* record)
 {
-    return SetSlot(fInputs, connection, static_cast<SConnectionRecord*>(record), true);
+    NoteSideChainChange(connection, record != nullptr);
+    return SetSlot(fInputs, connection, static_cast<SConnectionRecord*>(record), true, false);
 }
 
-int32_t CEffectProcessAS::Routine31(int32_t connection) { return SetSlot(fInputs, connection, nullptr, true); }
+int32_t CEffectProcessAS::Routine31(int32_t connection)
+{
+    NoteSideChainChange(connection, false);
+    return SetSlot(fInputs, connection, nullptr, true, true);
+}
 
 int32_t CEffectProcessAS::Routine32(int32_t connection, void* record)
 {
-    return SetSlot(fOutputs, connection, static_cast<SConnectionRecord*>(record), false);
+    return SetSlot(fOutputs, connection, static_cast<SConnectionRecord*>(record), false, false);
 }
 
-int32_t CEffectProcessAS::Routine33(int32_t connection) { return SetSlot(fOutputs, connection, nullptr, false); }
+int32_t CEffectProcessAS::Routine33(int32_t connection) { return SetSlot(fOutputs, connection, nullptr, false, true); }
+
+void CEffectProcessAS::NoteSideChainChange(int32_t connection, bool connected)
+{
+    const int32_t sideChain = GetSideChainInput();
+    if (sideChain >= 0 && connection == sideChain + 1)
+        SideChainConnectionChanged(connection, connected);
+}
 
 // A connection the instance answers for itself is read and set in its slot directly; any other goes through the
 // connection rules.
@@ -87,13 +99,14 @@ int32_t CEffectProcessAS::AnswerConnected(SConnectionRecord* const* slots, int32
 }
 
 int32_t CEffectProcessAS::SetSlot(SConnectionRecord** slots, int32_t connection, SConnectionRecord* record,
-                                  bool input)
+                                  bool input, bool clear)
 {
     if (IsOwnConnection(connection) && InSlots(connection)) {
         slots[connection - 1] = record;
         return 0;
     }
-    if (record == nullptr)
+    // Clearing asks for a connection that exists; setting a null record is the host's way to disconnect quietly.
+    if (clear)
         return rtas::Disconnect(connection, slots, kConnectionSlots);
     return input ? rtas::ConnectInput(connection, record, slots, kConnectionSlots)
                  : rtas::ConnectOutput(connection, record, slots, kConnectionSlots);
@@ -120,7 +133,32 @@ int32_t CEffectProcessAS::Routine105(int32_t* runningSum)
     if (runningSum == nullptr)
         return rtas::kMissingObject;
     *runningSum += Render(IsBypassed());
+    // Fresh meter data exists only after a render; the meter set fetches once per render for a real-time owner.
+    SetMeterDataReady(true);
     return 0;
+}
+
+namespace {
+
+rtas::SAudioSuiteFormat* FormatRecord(HostWord word)
+{
+    return reinterpret_cast<rtas::SAudioSuiteFormat*>(word);
+}
+
+}  // namespace
+
+int32_t CEffectProcessAS::Routine94(HostWord format)
+{
+    if (FormatRecord(format) == nullptr)
+        return rtas::kMissingObject;
+    return rtas::GetDefaultAudioSuiteFormat(FormatRecord(format));
+}
+
+int32_t CEffectProcessAS::Routine95(HostWord format)
+{
+    if (FormatRecord(format) == nullptr)
+        return rtas::kMissingObject;
+    return rtas::CheckAudioSuiteFormat(FormatRecord(format));
 }
 
 int32_t CEffectProcessAS::GetStemName(int32_t kind, int32_t maxLength, unsigned char* name)
@@ -139,10 +177,13 @@ int32_t CEffectProcessAS::GetStemName(int32_t kind, int32_t maxLength, unsigned 
     for (const auto& entry : fStemNames)
         if (entry.first == kind) {
             rtas::SetPascalString(capacity, entry.second.c_str(), name);
-            break;
+            return 0;
         }
-    return 0;
+    // Nothing named: a refusal, so that the group can answer its own name for the kind.
+    return rtas::kNotImplemented;
 }
+
+void CEffectProcessAS::ReleaseAdaptorPlugIn() { fAdaptor.reset(); }
 
 int32_t CEffectProcessAS::SetUpForRealTime(const SProcessIdentity& identity, HostWord groupWord, int32_t index)
 {

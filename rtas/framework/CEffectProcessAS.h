@@ -53,6 +53,12 @@ public:
     int32_t Routine104(int32_t* runningSum) override;
     int32_t Routine105(int32_t* runningSum) override;
 
+    // The AudioSuite format record: 94 fills it with the default format, 95 checks it (-7104 when the instance does
+    // not accept it).
+    int32_t Routine94(HostWord format) override;
+    int32_t Routine95(HostWord format) override;
+
+    // The name stored for the stem kind; -7000 when none is, so that the group may answer its own.
     int32_t GetStemName(int32_t kind, int32_t maxLength, unsigned char* name) override;
 
     // The real-time type's set-up right after creation: makes and publishes the adaptor plug-in.
@@ -69,12 +75,15 @@ protected:
     std::vector<std::pair<int32_t, std::string>>& StemNames() { return fStemNames; }
     // Main thread. Withdraws the adaptor plug-in from the host's engine before the instance is destroyed, so that
     // no render callback reaches a half-destroyed instance; an instance calls it from its most derived destructor.
-    void ReleaseAdaptorPlugIn() { fAdaptor.reset(); }
+    void ReleaseAdaptorPlugIn();
 
 private:
     int32_t AnswerConnected(rtas::SConnectionRecord* const* slots, int32_t connection, uint8_t* answer) const;
-    // A null record clears the slot.
-    int32_t SetSlot(rtas::SConnectionRecord** slots, int32_t connection, rtas::SConnectionRecord* record, bool input);
+    // Sets a slot, or clears it (clear: a slot that is empty already is refused).
+    int32_t SetSlot(rtas::SConnectionRecord** slots, int32_t connection, rtas::SConnectionRecord* record, bool input,
+                    bool clear);
+    // Tells the own connection list before the side-chain input's slot is set or cleared.
+    void NoteSideChainChange(int32_t connection, bool connected);
 
     rtas::SConnectionRecord* fInputs[kConnectionSlots] = {};
     rtas::SConnectionRecord* fOutputs[kConnectionSlots] = {};

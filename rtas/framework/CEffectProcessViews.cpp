@@ -18,7 +18,7 @@ int32_t CEffectProcess::GetControlID(int32_t control, uint32_t* id)
     if (id == nullptr)
         return rtas::kMissingObject;
     *id = kNoID;
-    if (const CPluginControl* found = GetControl(control)) {
+    if (const CPluginControl* found = FindControl(control)) {
         *id = found->GetID();
         return 0;
     }
@@ -48,7 +48,7 @@ int32_t CEffectProcess::SetViewPort(OpaqueGrafPtr port)
 void CEffectProcess::RedrawControl(int32_t control)
 {
     const rtas::RootViewServices* views = rtas::GetRootViewServices();
-    const CPluginControl* found = GetControl(control);
+    const CPluginControl* found = FindControl(control);
     if (views != nullptr && GetRootView() != nullptr && found != nullptr)
         views->redrawControlView(GetRootView(), found->GetID());
 }
@@ -56,7 +56,7 @@ void CEffectProcess::RedrawControl(int32_t control)
 void CEffectProcess::SetControlHighlight(int32_t control, bool on, int16_t first, int16_t second, int32_t colour)
 {
     const rtas::RootViewServices* views = rtas::GetRootViewServices();
-    const CPluginControl* found = GetControl(control);
+    const CPluginControl* found = FindControl(control);
     if (rtas::AreLibraryViewsOff() || views == nullptr || GetRootView() == nullptr || found == nullptr ||
         found->GetID() == kNoID)
         return;
@@ -70,7 +70,7 @@ int32_t CEffectProcess::GetControlHighlight(int32_t control, uint8_t* on, int32_
     bool lit = false;
     int32_t shown = 0;
     const rtas::RootViewServices* views = rtas::GetRootViewServices();
-    const CPluginControl* found = GetControl(control);
+    const CPluginControl* found = FindControl(control);
     if (views != nullptr && GetRootView() != nullptr && found != nullptr)
         views->getHighlight(GetRootView(), found->GetID(), &lit, &shown);
     if (on != nullptr)
@@ -83,7 +83,7 @@ int32_t CEffectProcess::GetControlHighlight(int32_t control, uint8_t* on, int32_
 int32_t CEffectProcess::SetControlHighlightColour(int32_t control, int32_t on, int32_t colour)
 {
     const rtas::RootViewServices* views = rtas::GetRootViewServices();
-    const CPluginControl* found = GetControl(control);
+    const CPluginControl* found = FindControl(control);
     if (views != nullptr && GetRootView() != nullptr && found != nullptr)
         views->setHighlight(GetRootView(), found->GetID(), (on & 0xFF) != 0, int16_t(colour), 0);
     return 0;

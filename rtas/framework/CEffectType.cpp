@@ -1,5 +1,6 @@
 #include "rtas/framework/CEffectType.h"
 
+#include "rtas/framework/CEffectProcess.h"
 #include "rtas/framework/CProcessGroupInterface.h"
 #include "rtas/framework/NameVariants.h"
 #include "rtas/framework/PascalStrings.h"
@@ -143,10 +144,10 @@ int32_t CEffectType::Routine17(int32_t index, int16_t* outputs)
     return 0;
 }
 
-int32_t CEffectType::Routine15(int32_t index, HostWord argument)
+int32_t CEffectType::ForwardToEffectProcess(int32_t index, HostWord argument)
 {
-    CProcess* process = FindProcess(index);
-    return process == nullptr ? rtas::kNoSuchInstance : process->Routine15(argument);
+    auto* effect = dynamic_cast<CEffectProcess*>(FindProcess(index));
+    return effect == nullptr ? rtas::kNoSuchInstance : effect->HandleTypeRequest(argument);
 }
 
 int32_t CEffectType::GetChunk(int32_t index, uint32_t chunkID, SFicPlugInChunk* chunk)

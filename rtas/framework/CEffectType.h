@@ -41,7 +41,8 @@ public:
     int32_t GetStemFormats(int32_t* stems) override;
     int32_t Routine10(int32_t index, int16_t* inputs) override;
     int32_t Routine17(int32_t index, int16_t* outputs) override;
-    int32_t Routine15(int32_t index, HostWord argument) override;
+    // -7126 also for an instance that is no effect instance.
+    int32_t ForwardToEffectProcess(int32_t index, HostWord argument) override;
     int32_t GetChunk(int32_t index, uint32_t chunkID, SFicPlugInChunk* chunk) override;
     int32_t SetChunk(int32_t index, uint32_t chunkID, const SFicPlugInChunk* chunk) override;
     int32_t CompareChunk(int32_t index, uint32_t chunkID, const SFicPlugInChunk* chunk, uint8_t* equal) override;

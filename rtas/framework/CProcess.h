@@ -6,7 +6,9 @@
 #include "rtas/framework/RoutineDefaults.h"
 #include "rtas/framework/host/PlugInRoutines.h"
 
+#include <atomic>
 #include <cstdint>
+#include <tuple>
 
 class CProcessType;
 
@@ -29,12 +31,19 @@ public:
     ~CProcess() override;
 
 #define QOR_PROCESS_OPERATION(sel, name, lock, params, names)                                                        \
-    virtual int32_t name params { return rtas::ProcessDefault<sel> names; }
+    virtual int32_t name params { return AnswerByDefault<sel> names; }
 #define QOR_PROCESS_SKIP(...)
     QOR_PLUGIN_ROUTINES(QOR_PROCESS_OPERATION, QOR_PROCESS_OPERATION, QOR_PROCESS_OPERATION, QOR_PROCESS_OPERATION,
                         QOR_PROCESS_SKIP, QOR_PROCESS_SKIP)
 #undef QOR_PROCESS_OPERATION
 #undef QOR_PROCESS_SKIP
+
+    // Values the host or the library hands the instance to keep.
+    void SetHostValue(uint32_t value) { fHostValue = value; }
+    uint32_t GetHostValue() const { return fHostValue; }
+    void SetInstanceFlag(uint8_t flag) { fInstanceFlag = flag; }
+    uint8_t GetInstanceFlag() const { return fInstanceFlag; }
+    int32_t GetRoutine130Value() const { return fRoutine130Value; }
 
     // Set-up by the owning type, in this order, right after creation; then the sample rate and the value of routine
     // 125. Under the group's context lock.
@@ -63,13 +72,15 @@ public:
 
     // Fresh meter values and clip flags, one per meter, into the caller's arrays; the library's instances have none.
     virtual void FetchMeters(int32_t* values, uint8_t* clips) {}
-    // Set by the engine's render callback after each render it ran for this instance. Audio thread.
-    void SetRendered(bool rendered) { fRendered = rendered; }
-    bool HasRendered() const { return fRendered; }
+    // Set by the engine's render callback after each render it ran for this instance (audio thread); read on the
+    // host's main thread.
+    void SetRendered(bool rendered) { fRendered.store(rendered, std::memory_order_release); }
+    bool HasRendered() const { return fRendered.load(std::memory_order_acquire); }
 
-    // Set by the side that produces meter data (the render), cleared by the meter set when it fetches.
-    bool IsMeterDataReady() const { return fMeterDataReady; }
-    void SetMeterDataReady(bool ready) { fMeterDataReady = ready; }
+    // Set by the side that produces meter data (the render, audio thread), cleared by the meter set when it fetches
+    // (main thread, under the context lock).
+    bool IsMeterDataReady() const { return fMeterDataReady.load(std::memory_order_acquire); }
+    void SetMeterDataReady(bool ready) { fMeterDataReady.store(ready, std::memory_order_release); }
 
     // Channel counts of the instance's input and output stems (the adaptor plug-in and the connection descriptions
     // use them); the library's own instance has none.
@@ -92,6 +103,26 @@ public:
     void SetInstanceWord(int32_t word) { fInstanceWord = word; }
 
 private:
+    // The answer of a routine no class overrides: the defaults, except that routine 130 keeps its value and
+    // routine 145 answers routine 80's latency as 32 bits.
+    template <int Selector, typename... A>
+    int32_t AnswerByDefault(A... args)
+    {
+        if constexpr (Selector == 130) {
+            fRoutine130Value = int32_t(args...);
+            return 0;
+        } else if constexpr (Selector == 145) {
+            int32_t* delay = std::get<0>(std::tie(args...));
+            int16_t samples = 0;
+            const int32_t result = GetDelaySamplesShort(&samples);
+            if (delay != nullptr)
+                *delay = samples;
+            return result;
+        } else {
+            return rtas::ProcessDefault<Selector>(args...);
+        }
+    }
+
     CProcessType* fType = nullptr;
     int16_t fTypeNumber = -1;
     int16_t fIndex = -1;
@@ -101,8 +132,11 @@ private:
     int32_t fEngineSettingA;
     int32_t fEngineSettingB;
     int32_t fRoutine125Value = 0;
-    bool fMeterDataReady = true;
-    bool fRendered = false;
+    int32_t fRoutine130Value = 0;
+    uint32_t fHostValue = 0;
+    uint8_t fInstanceFlag = 0;
+    std::atomic<bool> fMeterDataReady{true};
+    std::atomic<bool> fRendered{false};
     rtas::views::CPlugInView* fRootView = nullptr;
 };
 

@@ -54,13 +54,22 @@ int32_t CProcessType::SetTypeNumber(int16_t n)
 
 // ---- Routing to the instance ----
 
+namespace {
+
+// The idle and view routines the host sends to every instance whatever it answers: the type keeps the instance's
+// answer to itself.
+constexpr bool DropsInstanceAnswer(int selector) { return rtas::IsOneOf(selector, {3, 4, 47, 48}); }
+
+}  // namespace
+
 #define QOR_TYPE_FORWARD(sel, name, lock, params, names)                                                             \
     int32_t CProcessType::name(int32_t index QOR_ROUTINE_TAIL params)                                                \
     {                                                                                                                \
         CProcess* process = FindProcess(index);                                                                      \
         if (process == nullptr)                                                                                      \
             return rtas::kNoSuchInstance;                                                                            \
-        return process->name names;                                                                                  \
+        const int32_t result = process->name names;                                                                  \
+        return DropsInstanceAnswer(sel) ? 0 : result;                                                                \
     }
 #define QOR_TYPE_SKIP(...)
 QOR_PLUGIN_ROUTINES(QOR_TYPE_FORWARD, QOR_TYPE_SKIP, QOR_TYPE_FORWARD, QOR_TYPE_FORWARD, QOR_TYPE_SKIP, QOR_TYPE_SKIP)
@@ -91,7 +100,9 @@ int32_t CProcessType::Routine17(int32_t index, int16_t* outputs)
     return 0;
 }
 
-int32_t CProcessType::Routine15(int32_t index, HostWord argument) { return 0; }
+int32_t CProcessType::Routine15(int32_t index, HostWord argument) { return ForwardToEffectProcess(index, argument); }
+
+int32_t CProcessType::ForwardToEffectProcess(int32_t index, HostWord argument) { return 0; }
 
 int32_t CProcessType::Routine25(int32_t index, int32_t* answer)
 {
@@ -173,7 +184,9 @@ int32_t CProcessType::Routine133(int32_t index, HostWord argument, int32_t* answ
     return 0;
 }
 
-int32_t CProcessType::Routine134(int32_t index, int32_t* setting)
+int32_t CProcessType::Routine134(int32_t index, int32_t* setting) { return GetTypeSetting(setting); }
+
+int32_t CProcessType::GetTypeSetting(int32_t* setting)
 {
     int32_t answer = 0;
     GetGestalt(21, &answer);
@@ -210,6 +223,11 @@ int32_t CProcessType::Routine167(int32_t index, int32_t* answer)
 }
 
 int32_t CProcessType::Routine172(int32_t index, const HostGUID* iid, void** object)
+{
+    return QueryProcessInterface(index, iid, object);
+}
+
+int32_t CProcessType::QueryProcessInterface(int32_t index, const HostGUID* iid, void** object)
 {
     CProcess* process = FindProcess(index);
     if (process == nullptr)

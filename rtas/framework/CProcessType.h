@@ -35,6 +35,12 @@ public:
 #undef QOR_TYPE_OPERATION
 #undef QOR_TYPE_SKIP
 
+    // Routine 15: 0 here; an effect type hands it to the effect instance.
+    virtual int32_t ForwardToEffectProcess(int32_t index, HostWord argument);
+    // Routine 134: the type's answer to gestalt 21.
+    virtual int32_t GetTypeSetting(int32_t* setting);
+    // Routine 172: the instance's interface query.
+    virtual int32_t QueryProcessInterface(int32_t index, const HostGUID* iid, void** object);
     virtual int32_t GetTypeName(int32_t maxLength, unsigned char* name);
     virtual int32_t SetSampleRate(int32_t rate);
     virtual int32_t Routine125(int32_t value);

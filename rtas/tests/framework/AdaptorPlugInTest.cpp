@@ -4,6 +4,7 @@
 
 #include "rtas/framework/AdaptorRenderCallbacks.h"
 #include "rtas/framework/CDAEError.h"
+#include "rtas/framework/CEffectProcessAS.h"
 #include "rtas/framework/CPlugInPort.h"
 
 #include <cstring>
@@ -215,7 +216,18 @@ TEST_F(AdaptorTest, ATypeNameThatCannotBeHadGivesUnknown)
 
 namespace {
 
-// A type with extra stems (gestalt 41): the instance reports two, of which the first (stereo) is active.
+// An instance of the library that answers two extra stems for itself (routines 158 and 159): the first stereo and
+// active, the second inactive.
+class ExtraStemsInstance : public CEffectProcessAS
+{
+public:
+    ExtraStemsInstance() { OwnConnections() = {1, -1}; }
+
+protected:
+    int32_t Render(bool) override { return 0; }
+};
+
+// A type with extra stems (gestalt 41) whose instances are ExtraStemsInstance.
 class ExtraStemsType : public CEffectTypeRTAS
 {
 public:
@@ -224,24 +236,20 @@ public:
         AddGestalt(5);
         AddGestalt(41);
         SetStemFormats(0, 1, 0);
-    }
-    int32_t CountOwnConnections(int32_t index, int32_t* count) override
-    {
-        *count = index == 4 ? 2 : 0;
-        return 0;
-    }
-    int32_t GetOwnConnection(int32_t index, int32_t position, int32_t* connection) override
-    {
-        *connection = position == 1 ? 1 : -1;
-        return 0;
+        SetProcessCreator([]() -> CProcess* { return new ExtraStemsInstance; });
     }
 };
 
 TEST_F(AdaptorTest, ActiveExtraStemsWidenInputsAndOutputsAndInputsCatchUpWithOutputs)
 {
     ExtraStemsType type;
-    const SPlugInIdentity identity{HostFourCC("Qora"), HostFourCC("QKvp"), HostFourCC("Kvms"), kGroupWord, kIndex};
-    CAdaptorPlugIn adaptor(identity, &type, &fProcess, fProcess.inputs, fProcess.outputs, 1, 2);
+    // The instance lives in the type, so the adaptor reaches its own connection list through the type's routines.
+    int32_t index = 0;
+    ASSERT_EQ(type.CProcessType::CreateProcess(&index), 0);
+    auto* process = static_cast<ExtraStemsInstance*>(type.FindProcess(index));
+    const SPlugInIdentity identity{HostFourCC("Qora"), HostFourCC("QKvp"), HostFourCC("Kvms"), kGroupWord, index};
+    CAdaptorPlugIn adaptor(identity, &type, process, process->InputConnections(), process->OutputConnections(), 1,
+                           2);
     // One input and two outputs, plus the stereo stem: three and four; the key port; then the inputs catch up.
     EXPECT_EQ(adaptor.CountOutputs(), 4);
     EXPECT_EQ(adaptor.CountInputs(), 5);

@@ -2,6 +2,7 @@
 #include "FrameworkFixture.h"
 
 #include "rtas/framework/CDAEError.h"
+#include "rtas/framework/CEffectProcessAS.h"
 
 #include <stdexcept>
 
@@ -10,6 +11,16 @@
 using namespace testsupport;
 
 namespace {
+
+// The library's AudioSuite-capable instance with a name for stem kind 1 only.
+class NamedStemsInstance : public CEffectProcessAS
+{
+public:
+    NamedStemsInstance() { StemNames().push_back({1, "left and right"}); }
+
+protected:
+    int32_t Render(bool) override { return 0; }
+};
 
 class GestaltsAndStems : public FrameworkTest
 {
@@ -134,14 +145,19 @@ TEST_F(GestaltsAndStems, AStemCodeOutsideTheTableIsAFailure)
 
 TEST_F(GestaltsAndStems, StereoTypesNameStemKindTwoWhenTheInstanceDoesNot)
 {
-    MakeGroup();
+    MakeGroup([]() -> CProcess* { return new NamedStemsInstance; },
+              []() -> CProcess* { return new NamedStemsInstance; });
     const int32_t stereo = CreateInstance(kKvss);
     const int32_t mono = CreateInstance(kKvmm);
     unsigned char name[256] = {0};
     EXPECT_EQ(Routine<108>()(kKvss, stereo, 2, 31, name), 0);
     EXPECT_EQ(Text(name), "stereo mode");
-    EXPECT_EQ(Routine<108>()(kKvss, stereo, 1, 31, name), -7000);
+    EXPECT_EQ(Routine<108>()(kKvss, stereo, 1, 31, name), 0);
+    EXPECT_EQ(Text(name), "left and right");
+    name[0] = 0;
+    EXPECT_EQ(Routine<108>()(kKvss, stereo, 3, 31, name), -7000);
     EXPECT_EQ(Routine<108>()(kKvmm, mono, 2, 31, name), -7000);
+    EXPECT_EQ(name[0], 0) << "nothing written when nothing is named";
 }
 
 TEST_F(GestaltsAndStems, NamesFitTheLengthTheHostAsksFor)

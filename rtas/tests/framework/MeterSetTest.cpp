@@ -3,7 +3,7 @@
 #include "FrameworkFixture.h"
 
 #include "rtas/framework/CDAEError.h"
-#include "rtas/framework/CEffectProcess.h"
+#include "rtas/framework/CEffectProcessAS.h"
 #include "rtas/framework/CProcessMeterSet.h"
 
 #include <chrono>
@@ -126,6 +126,48 @@ TEST_F(MeterSet, ARealTimeOwnerDeliversOnlyWhenItsDataIsReady)
     EXPECT_EQ(ReadOne(set, 'e'), 90);
     EXPECT_FALSE(fProcess.IsMeterDataReady());
     fProcess.SetProcessType(fType.get());
+}
+
+// A real-time instance of the library whose render produces meter data.
+class RenderingInstance : public CEffectProcessAS
+{
+public:
+    void FetchMeters(int32_t* values, uint8_t* clips) override
+    {
+        ++fFetches;
+        values[0] = 10 * fFetches;
+        clips[0] = 0;
+    }
+    int fFetches = 0;
+
+protected:
+    int32_t Render(bool) override { return 32; }
+};
+
+TEST_F(MeterSet, EachRenderLetsARealTimeOwnerDeliverOnceMore)
+{
+    CEffectTypeRTAS realTime(HostFourCC("Kvss"), HostFourCC("QKvp"), 2);
+    RenderingInstance instance;
+    instance.SetProcessType(&realTime);
+    CProcessMeterSet set(&instance, 1);
+    int32_t values[1] = {0};
+    uint8_t clips[1] = {0};
+    set.Read('e', values, clips, -1, nullptr, false);
+    EXPECT_EQ(instance.fFetches, 1);
+    NextFetchWindow();
+    set.Read('e', values, clips, -1, nullptr, false);
+    EXPECT_EQ(instance.fFetches, 1) << "no render, no fresh data";
+    // The engine's render (routine 105) produces fresh data.
+    int32_t rendered = 0;
+    ASSERT_EQ(instance.Routine105(&rendered), 0);
+    EXPECT_EQ(rendered, 32);
+    EXPECT_TRUE(instance.IsMeterDataReady());
+    NextFetchWindow();
+    set.Read('e', values, clips, -1, nullptr, false);
+    EXPECT_EQ(instance.fFetches, 2);
+    EXPECT_EQ(values[0], 20);
+    EXPECT_FALSE(instance.IsMeterDataReady());
+    instance.SetProcessType(nullptr);
 }
 
 class ClippingInstance : public CEffectProcess
