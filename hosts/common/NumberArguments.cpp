@@ -1,5 +1,6 @@
 #include "hosts/common/NumberArguments.h"
 
+#include <cmath>
 #include <cstdlib>
 
 namespace hostcli {
@@ -7,8 +8,12 @@ namespace hostcli {
 bool toNumber(const std::string& text, double& value)
 {
     char* end = nullptr;
-    value = std::strtod(text.c_str(), &end);
-    return !text.empty() && end != nullptr && *end == '\0';
+    const double number = std::strtod(text.c_str(), &end);
+    // strtod reads "nan" and "inf" too, and an overflow becomes infinite: none is a number a user means.
+    if (text.empty() || end == nullptr || *end != '\0' || !std::isfinite(number))
+        return false;
+    value = number;
+    return true;
 }
 
 bool toInt(const std::string& text, int& value)

@@ -5,6 +5,7 @@
 
 namespace hostcli {
 
+// A finite number, the whole text.
 bool toNumber(const std::string& text, double& value);
 // A whole number within the range of int.
 bool toInt(const std::string& text, int& value);

@@ -29,10 +29,11 @@ struct CommandLine
     int32_t screenshotAfterMs = 1000;     // --after MS: when the screenshot is taken
     int32_t durationMs = 5000;            // --duration MS: how long the editor stays open
     bool logAutomation = false;           // --log-automation: one line per automation and edit bracket
+    bool help = false;                    // --help or -h: print the usage, nothing else
 };
 
 // False with error on an unknown command or option, a missing or malformed value, an option the command does
-// not take, or the wrong number of positional arguments.
+// not take, or the wrong number of positional arguments. --help or -h anywhere sets help and answers true.
 bool parseCommandLine(const std::vector<std::string>& arguments, CommandLine& commandLine, std::string& error);
 std::string usageText();
 

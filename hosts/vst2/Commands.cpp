@@ -7,8 +7,10 @@
 #include "hosts/vst2/ProgramSelection.h"
 #include "hosts/vst2/Renderer.h"
 
+#include "hosts/common/HostFiles.h"
+#include "hosts/common/RenderSummary.h"
+
 #include <cctype>
-#include <fstream>
 #include <iomanip>
 #include <sstream>
 
@@ -16,7 +18,7 @@ namespace vst2host {
 namespace {
 
 // Chunks larger than this are not something this effect or any sane one writes.
-constexpr std::streamoff kMaxChunkFileSize = 64 << 20;
+constexpr size_t kMaxChunkFileSize = 64 << 20;
 
 std::string fourCharacters(int32_t code)
 {
@@ -77,34 +79,20 @@ bool applySettings(HostedEffect& effect, const CommandLine& commandLine, std::os
 
 bool readBinaryFile(const std::string& path, std::vector<uint8_t>& bytes, std::ostream& err)
 {
-    std::ifstream file(path, std::ios::binary | std::ios::ate);
-    if (!file) {
-        err << "vst2host: cannot read '" << path << "'\n";
-        return false;
-    }
-    const std::streamoff size = file.tellg();
-    if (size < 0 || size > kMaxChunkFileSize) {
-        err << "vst2host: '" << path << "' is not a chunk file (" << size << " bytes)\n";
-        return false;
-    }
-    bytes.resize(static_cast<size_t>(size));
-    file.seekg(0);
-    if (!file.read(reinterpret_cast<char*>(bytes.data()), size)) {
-        err << "vst2host: cannot read all of '" << path << "'\n";
-        return false;
-    }
-    return true;
+    std::string error;
+    if (hostcli::readWholeFile(path, kMaxChunkFileSize, bytes, error))
+        return true;
+    err << "vst2host: " << error << '\n';
+    return false;
 }
 
-bool writeBinaryFile(const std::string& path, const std::vector<uint8_t>& bytes, std::ostream& err)
+// An output file must not replace one the command reads: the plug-in or the input audio.
+bool outputIsAnInput(const std::string& output, const std::vector<std::string>& inputs, std::ostream& err)
 {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    file.close();
-    if (!file) {
-        err << "vst2host: cannot write '" << path << "'\n";
+    std::string error;
+    if (!hostcli::outputIsAnInput(output, inputs, error))
         return false;
-    }
+    err << "vst2host: " << error << '\n';
     return true;
 }
 
@@ -120,7 +108,9 @@ int runInfo(const CommandLine& commandLine, std::ostream& out, std::ostream& err
         << "unique ID       " << fourCharacters(record.uniqueID) << " (" << hex(record.uniqueID, 8) << ")\n"
         << "version         " << record.version << '\n'
         << "flags           " << hex(record.flags, 8) << '\n'
-        << "programs        " << record.numPrograms << '\n'
+        << "programs        " << record.numPrograms << " (the host sees " << record.numPrograms
+        << (record.numPrograms == 1 ? " program" : " programs") << "; the bank holds " << effect.programNames().size()
+        << ")\n"
         << "parameters      " << record.numParams << '\n'
         << "inputs          " << record.numInputs << '\n'
         << "outputs         " << record.numOutputs << '\n'
@@ -133,7 +123,7 @@ int runInfo(const CommandLine& commandLine, std::ostream& out, std::ostream& err
         << "VST version     " << effect.vstVersion() << '\n'
         << "current program " << effect.programName() << '\n';
     printParameters(effect, out);
-    out << "programs:\n";
+    out << "bank programs:\n";
     const std::vector<std::string> names = effect.programNames();
     for (size_t index = 0; index < names.size(); ++index)
         out << "  " << std::setw(3) << index << "  " << names[index] << '\n';
@@ -144,12 +134,22 @@ int runRender(const CommandLine& commandLine, std::ostream& out, std::ostream& e
 {
     const std::string& inputPath = commandLine.positionals[1];
     const std::string& outputPath = commandLine.positionals[2];
-    AudioBuffer input;
+    if (outputIsAnInput(outputPath, {inputPath, commandLine.positionals[0]}, err))
+        return kExitFailure;
     std::string error;
-    if (!readAudioFile(inputPath, input, error)) {
+    // Refused before the render, not after it: a name of no format the render could be written in.
+    if (!checkAudioFileName(outputPath, error)) {
         err << "vst2host: " << error << '\n';
         return kExitFailure;
     }
+    AudioBuffer input;
+    std::string warning;
+    if (!readAudioFile(inputPath, input, error, &warning)) {
+        err << "vst2host: " << error << '\n';
+        return kExitFailure;
+    }
+    if (!warning.empty())
+        err << "vst2host: warning: " << warning << '\n';
     HostedEffect effect;
     if (!loadEffect(effect, commandLine.positionals[0], err) || !applySettings(effect, commandLine, err))
         return kExitFailure;
@@ -168,16 +168,20 @@ int runRender(const CommandLine& commandLine, std::ostream& out, std::ostream& e
         err << "vst2host: " << error << '\n';
         return kExitFailure;
     }
-    out << "rendered " << output.frames() << " frames, " << output.channels << " channel"
-        << (output.channels == 1 ? "" : "s") << ", at "
-        << (commandLine.sampleRate > 0.0 ? commandLine.sampleRate : input.sampleRate) << " Hz, block "
-        << settings.blockSize << ", " << (settings.doublePrecision ? "double" : "single")
-        << " precision, program '" << effect.programName() << "' -> " << outputPath << '\n';
+    const std::string details = "block " + std::to_string(settings.blockSize) + ", " +
+                                (settings.doublePrecision ? "double" : "single") + " precision, program '" +
+                                effect.programName() + "'";
+    out << hostcli::renderSummary(output.frames(), input.channels, output.channels,
+                                  commandLine.sampleRate > 0.0 ? commandLine.sampleRate : input.sampleRate, details,
+                                  outputPath)
+        << '\n';
     return kExitSuccess;
 }
 
 int runSaveChunk(const CommandLine& commandLine, std::ostream& out, std::ostream& err)
 {
+    if (outputIsAnInput(commandLine.positionals[1], {commandLine.positionals[0]}, err))
+        return kExitFailure;
     HostedEffect effect;
     if (!loadEffect(effect, commandLine.positionals[0], err) || !applySettings(effect, commandLine, err))
         return kExitFailure;
@@ -186,8 +190,11 @@ int runSaveChunk(const CommandLine& commandLine, std::ostream& out, std::ostream
         err << "vst2host: the effect gave no chunk\n";
         return kExitFailure;
     }
-    if (!writeBinaryFile(commandLine.positionals[1], chunk, err))
+    std::string error;
+    if (!hostcli::writeWholeFile(commandLine.positionals[1], chunk, error)) {
+        err << "vst2host: " << error << '\n';
         return kExitFailure;
+    }
     out << "wrote " << chunk.size() << " bytes to " << commandLine.positionals[1] << " (program '"
         << effect.programName() << "')\n";
     return kExitSuccess;
@@ -234,6 +241,10 @@ int runCommand(const std::vector<std::string>& arguments, std::ostream& out, std
     if (!parseCommandLine(arguments, commandLine, error)) {
         err << "vst2host: " << error << "\n\n" << usageText();
         return kExitUsage;
+    }
+    if (commandLine.help) {
+        out << usageText();
+        return kExitSuccess;
     }
     if (commandLine.command == "info")
         return runInfo(commandLine, out, err);

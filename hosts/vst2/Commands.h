@@ -3,13 +3,15 @@
 
 #include "hosts/vst2/CommandLine.h"
 
+#include "hosts/common/ExitCodes.h"
+
 #include <ostream>
 
 namespace vst2host {
 
-constexpr int kExitSuccess = 0;
-constexpr int kExitFailure = 1;  // the plug-in, a file or the effect failed
-constexpr int kExitUsage = 2;    // the command line is wrong
+using hostcli::kExitFailure;
+using hostcli::kExitSuccess;
+using hostcli::kExitUsage;
 
 int runInfo(const CommandLine& commandLine, std::ostream& out, std::ostream& err);
 int runRender(const CommandLine& commandLine, std::ostream& out, std::ostream& err);

@@ -2,27 +2,26 @@
 
 #include <cstdint>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
+#include "hosts/common/HostFiles.h"
 #include "hosts/vst2/AudioFile.h"
 
 namespace aaxhost {
 namespace {
 
+// A raw file larger than this (over an hour of stereo at 44100 Hz) is not one this host renders in memory.
+constexpr size_t kMostRawBytes = size_t(1) << 30;
+
 bool readRaw(const std::string& path, int channels, double rate, Audio& audio, std::string& error)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-    {
-        error = "cannot open";
+    std::vector<uint8_t> bytes;
+    if (!hostcli::readWholeFile(path, kMostRawBytes, bytes, error))
         return false;
-    }
-    const std::vector<char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     const size_t frameBytes = static_cast<size_t>(channels) * 4;
     if (channels < 1 || bytes.size() % frameBytes != 0)
     {
-        error = "not a whole number of " + std::to_string(channels) + "-channel float frames";
+        error = "cannot read '" + path + "': it does not hold whole frames of " + std::to_string(channels) +
+                " 32-bit floats";
         return false;
     }
     const size_t frames = bytes.size() / frameBytes;
@@ -31,7 +30,7 @@ bool readRaw(const std::string& path, int channels, double rate, Audio& audio, s
     for (size_t f = 0; f < frames; ++f)
         for (int c = 0; c < channels; ++c)
         {
-            const auto* p = reinterpret_cast<const uint8_t*>(bytes.data()) + f * frameBytes + static_cast<size_t>(c) * 4;
+            const uint8_t* p = bytes.data() + f * frameBytes + static_cast<size_t>(c) * 4;
             const uint32_t u = uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
             std::memcpy(&audio.channels[static_cast<size_t>(c)][f], &u, 4);
         }
@@ -50,35 +49,24 @@ bool writeRaw(const std::string& path, const Audio& audio, std::string& error)
             for (int shift = 0; shift < 32; shift += 8)
                 bytes.push_back(static_cast<uint8_t>(u >> shift));
         }
-    std::ofstream file(path, std::ios::binary);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!file)
-    {
-        error = "cannot write";
-        return false;
-    }
-    return true;
+    return hostcli::writeWholeFile(path, bytes, error);
 }
 
 }  // namespace
 
-bool readAudio(const std::string& path, bool raw, int channels, double rate, Audio& audio, std::string& error)
+bool readAudio(const std::string& path, bool raw, int channels, double rate, Audio& audio, std::string& error,
+               std::string& warning)
 {
     if (raw)
         return readRaw(path, channels, rate, audio, error);
     vst2host::AudioBuffer buffer;
-    if (!vst2host::readAudioFile(path, buffer, error))
+    if (!vst2host::readAudioFile(path, buffer, error, &warning))
         return false;
     audio.rate = buffer.sampleRate;
     audio.channels.assign(static_cast<size_t>(buffer.channels), std::vector<float>(buffer.frames()));
     for (size_t f = 0; f < buffer.frames(); ++f)
         for (int c = 0; c < buffer.channels; ++c)
             audio.channels[static_cast<size_t>(c)][f] = static_cast<float>(buffer.at(f, c));
-    if (audio.channels.empty())
-    {
-        error = "no channels";
-        return false;
-    }
     return true;
 }
 

@@ -1,5 +1,5 @@
-// Audio in and out of aaxhost: WAV files (through libsndfile, where the build has it) or raw little-endian 32-bit
-// float files with interleaved channels.
+// Audio in and out of aaxhost: audio files through libsndfile, or raw little-endian 32-bit float files with
+// interleaved channels.
 #pragma once
 
 #include <string>
@@ -14,9 +14,12 @@ struct Audio
     size_t frames() const { return channels.empty() ? 0 : channels[0].size(); }
 };
 
-// raw: the file holds `channels` interleaved channels at `rate`. A WAV file keeps its own channels and rate.
-bool readAudio(const std::string& path, bool raw, int channels, double rate, Audio& audio, std::string& error);
-// WAV files are written as 32-bit float.
+// raw: the file holds `channels` interleaved channels at `rate`. An audio file keeps its own channels and rate; a
+// warning says when it ends before the length its header gives (it is read as far as it goes). False with error,
+// which names the file.
+bool readAudio(const std::string& path, bool raw, int channels, double rate, Audio& audio, std::string& error,
+               std::string& warning);
+// An audio file is written in the format its extension names, with 32-bit float samples where it has them.
 bool writeAudio(const std::string& path, bool raw, const Audio& audio, std::string& error);
 
 }  // namespace aaxhost

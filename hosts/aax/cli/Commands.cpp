@@ -3,8 +3,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <thread>
 
@@ -12,7 +10,11 @@
 #include "hosts/aax/Instance.h"
 #include "hosts/aax/PluginSession.h"
 #include "hosts/aax/cli/AudioStreams.h"
+#include "hosts/common/ExitCodes.h"
+#include "hosts/common/HostFiles.h"
 #include "hosts/common/ProgramChoice.h"
+#include "hosts/common/RenderSummary.h"
+#include "hosts/vst2/AudioFile.h"
 #include "hosts/vst2/EditorWindow.h"
 
 namespace aaxhost {
@@ -23,6 +25,12 @@ constexpr AAX_CTypeID kControlsChunk = AAX_FourCC('e', 'l', 'c', 'k');
 constexpr int kGuiTimerMs = 20;
 // Longer than the three 100 ms ticks between the effect's refresh request and the push of its values.
 constexpr int kRefreshWaitMs = 500;
+// A state file larger than this is no state of this plug-in's.
+constexpr size_t kMostStateBytes = 64 << 20;
+
+using hostcli::kExitFailure;
+using hostcli::kExitSuccess;
+using hostcli::kExitUsage;
 
 std::string fourChars(int32_t code)
 {
@@ -71,7 +79,8 @@ void printParameters(aaxkit::Instance& instance, std::ostream& out)
 }
 
 // Applies --program and --param to an instance. False with a message on err.
-bool applySettings(aaxkit::Instance& instance, const Options& options, std::ostream& err)
+bool applySettings(aaxkit::PluginSession& session, aaxkit::Instance& instance, const Options& options,
+                   std::ostream& err)
 {
     if (!options.program.empty())
     {
@@ -84,6 +93,9 @@ bool applySettings(aaxkit::Instance& instance, const Options& options, std::ostr
                 << "\n";
             return false;
         }
+        // The effect asks for a refresh after the restore; its values reach the host's parameters (and with
+        // them the controls-state chunk) three timer ticks on.
+        session.runMessageLoop(kRefreshWaitMs);
     }
     for (const auto& parameter : options.parameters)
     {
@@ -102,6 +114,37 @@ bool chunkIdentifier(const Options& options, AAX_CTypeID& identifier)
 {
     identifier = options.chunk == "elck" ? kControlsChunk : kAllChunk;
     return true;
+}
+
+bool instanceMade(aaxkit::Instance& instance, std::ostream& err)
+{
+    if (instance.ok())
+        return true;
+    err << "aaxhost: no instance: " << instance.error() << "\n";
+    return false;
+}
+
+// An output file must not replace one the command reads.
+bool outputIsAnInput(const std::string& output, const std::vector<std::string>& inputs, std::ostream& err)
+{
+    std::string error;
+    if (!hostcli::outputIsAnInput(output, inputs, error))
+        return false;
+    err << "aaxhost: " << error << "\n";
+    return true;
+}
+
+// A file's channels must be those the configuration takes in; a mono file may feed both inputs of a stereo one.
+bool channelsFit(const std::string& path, size_t channels, int inputs, int configuration, std::ostream& err)
+{
+    if (channels == static_cast<size_t>(inputs) || (channels == 1 && inputs == 2))
+        return true;
+    if (channels > 2)
+        err << "aaxhost: '" << path << "' has " << channels << " channels; aaxhost renders mono and stereo files\n";
+    else
+        err << "aaxhost: '" << path << "' is stereo, but --config " << configuration
+            << " takes one channel in: give a mono file, or --config 2\n";
+    return false;
 }
 
 }  // namespace
@@ -158,29 +201,36 @@ int render(const Options& options, std::ostream& out, std::ostream& err)
     if (options.files.size() != 3)
     {
         err << "aaxhost: render needs PLUGIN IN OUT\n";
-        return 2;
+        return kExitUsage;
+    }
+    if (outputIsAnInput(options.files[2], {options.files[1], options.files[0]}, err))
+        return kExitFailure;
+    std::string error;
+    if (!options.raw && !vst2host::checkAudioFileName(options.files[2], error))
+    {
+        err << "aaxhost: " << error << "\n";
+        return kExitFailure;
     }
     std::unique_ptr<aaxkit::PluginSession> session = openSession(options, err);
     if (!session)
-        return 1;
+        return kExitFailure;
     aaxkit::Instance instance(*session, options.configuration);
-    if (!instance.ok())
-    {
-        err << "aaxhost: no instance: " << instance.error() << "\n";
-        return 1;
-    }
-    if (!applySettings(instance, options, err))
-        return 1;
+    if (!instanceMade(instance, err) || !applySettings(*session, instance, options, err))
+        return kExitFailure;
     if (options.bypass)
         instance.parameters().SetParameterNormalised("MasterBypassID", 1.0);
 
     Audio input;
-    std::string error;
-    if (!readAudio(options.files[1], options.raw, instance.inputs(), options.rate, input, error))
+    std::string warning;
+    if (!readAudio(options.files[1], options.raw, instance.inputs(), options.rate, input, error, warning))
     {
-        err << "aaxhost: cannot read " << options.files[1] << ": " << error << "\n";
-        return 1;
+        err << "aaxhost: " << error << "\n";
+        return kExitFailure;
     }
+    if (!warning.empty())
+        err << "aaxhost: warning: " << warning << "\n";
+    if (!channelsFit(options.files[1], input.channels.size(), instance.inputs(), options.configuration, err))
+        return kExitFailure;
     Audio output;
     output.rate = input.rate;
     output.channels.assign(static_cast<size_t>(instance.outputs()), std::vector<float>(input.frames(), 0.0f));
@@ -202,12 +252,15 @@ int render(const Options& options, std::ostream& out, std::ostream& err)
     }
     if (!writeAudio(options.files[2], options.raw, output, error))
     {
-        err << "aaxhost: cannot write " << options.files[2] << ": " << error << "\n";
-        return 1;
+        err << "aaxhost: " << error << "\n";
+        return kExitFailure;
     }
-    out << "rendered " << input.frames() << " frames, " << instance.inputs() << " in, " << instance.outputs()
-        << " out\n";
-    return 0;
+    const std::string details = "config " + std::to_string(options.configuration) + ", block " +
+                                std::to_string(options.block) + (options.bypass ? ", bypassed" : "");
+    out << hostcli::renderSummary(input.frames(), instance.inputs(), instance.outputs(), input.rate, details,
+                                  options.files[2])
+        << "\n";
+    return kExitSuccess;
 }
 
 int saveState(const Options& options, std::ostream& out, std::ostream& err)
@@ -215,14 +268,16 @@ int saveState(const Options& options, std::ostream& out, std::ostream& err)
     if (options.files.size() != 2)
     {
         err << "aaxhost: save-state needs PLUGIN FILE\n";
-        return 2;
+        return kExitUsage;
     }
+    if (outputIsAnInput(options.files[1], {options.files[0]}, err))
+        return kExitFailure;
     std::unique_ptr<aaxkit::PluginSession> session = openSession(options, err);
     if (!session)
-        return 1;
+        return kExitFailure;
     aaxkit::Instance instance(*session, 2);
-    if (!instance.ok() || !applySettings(instance, options, err))
-        return 1;
+    if (!instanceMade(instance, err) || !applySettings(*session, instance, options, err))
+        return kExitFailure;
     AAX_CTypeID identifier = 0;
     chunkIdentifier(options, identifier);
     std::vector<uint8_t> bytes;
@@ -233,15 +288,14 @@ int saveState(const Options& options, std::ostream& out, std::ostream& err)
             << result << ")\n";
         return 1;
     }
-    std::ofstream file(options.files[1], std::ios::binary);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!file)
+    std::string error;
+    if (!hostcli::writeWholeFile(options.files[1], bytes, error))
     {
-        err << "aaxhost: cannot write " << options.files[1] << "\n";
-        return 1;
+        err << "aaxhost: " << error << "\n";
+        return kExitFailure;
     }
     out << "saved " << bytes.size() << " bytes\n";
-    return 0;
+    return kExitSuccess;
 }
 
 int loadState(const Options& options, std::ostream& out, std::ostream& err)
@@ -249,21 +303,21 @@ int loadState(const Options& options, std::ostream& out, std::ostream& err)
     if (options.files.size() != 2)
     {
         err << "aaxhost: load-state needs PLUGIN FILE\n";
-        return 2;
+        return kExitUsage;
     }
-    std::ifstream file(options.files[1], std::ios::binary);
-    if (!file)
+    std::vector<uint8_t> bytes;
+    std::string error;
+    if (!hostcli::readWholeFile(options.files[1], kMostStateBytes, bytes, error))
     {
-        err << "aaxhost: cannot read " << options.files[1] << "\n";
-        return 1;
+        err << "aaxhost: " << error << "\n";
+        return kExitFailure;
     }
-    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     std::unique_ptr<aaxkit::PluginSession> session = openSession(options, err);
     if (!session)
-        return 1;
+        return kExitFailure;
     aaxkit::Instance instance(*session, 2);
-    if (!instance.ok())
-        return 1;
+    if (!instanceMade(instance, err))
+        return kExitFailure;
     AAX_CTypeID identifier = 0;
     chunkIdentifier(options, identifier);
     const AAX_Result result = instance.loadChunk(identifier, bytes);
@@ -284,8 +338,8 @@ int edit(const Options& options, std::ostream& out, std::ostream& err)
     if (!session)
         return 1;
     aaxkit::Instance instance(*session, 2);
-    if (!instance.ok())
-        return 1;
+    if (!instanceMade(instance, err) || !applySettings(*session, instance, options, err))
+        return kExitFailure;
     acf::FactoryFunction factory = session->effect()->factory(acf::kProcEffectGui);
     void* unknown = factory != nullptr ? factory() : nullptr;
     void* iface = nullptr;
@@ -352,6 +406,8 @@ int edit(const Options& options, std::ostream& out, std::ostream& err)
     }
     gui->Shutdown();
     gui->Release();
+    // What the session leaves, the settings of the command line among it.
+    printParameters(instance, out);
     return status;
 }
 

@@ -1,100 +1,130 @@
 #include "hosts/aax/cli/Options.h"
 
-#include "hosts/common/NumberArguments.h"
+#include "hosts/common/OptionParser.h"
 
-#include <cstdlib>
+#include <algorithm>
 
 namespace aaxhost {
 
-using hostcli::toInt;
-using hostcli::toNumber;
+const char kUsage[] =
+    "usage: aaxhost describe PLUGIN\n"
+    "       aaxhost render PLUGIN IN OUT [--config 0|1|2] [--block N] [--bypass] [--param ID=VALUE ...]\n"
+    "                      [--program NAME|NUMBER] [--raw [--rate R]]\n"
+    "       aaxhost save-state PLUGIN FILE [--chunk All|elck] [--param ID=VALUE ...] [--program NAME|NUMBER]\n"
+    "       aaxhost load-state PLUGIN FILE [--chunk All|elck]\n"
+    "       aaxhost edit PLUGIN [--screenshot FILE.png] [--duration MS] [--param ID=VALUE ...]\n"
+    "                    [--program NAME|NUMBER]\n"
+    "       aaxhost --help\n"
+    "\n"
+    "--config: 0 mono (1 channel in, 1 out), 1 mono in and stereo out (1 in, 2 out), 2 stereo (2 in, 2 out; the\n"
+    "default). IN is an audio file libsndfile reads with as many channels as the configuration takes in (a mono\n"
+    "file feeds both inputs of --config 2); OUT's extension names its format (.wav, ...), written with 32-bit float\n"
+    "samples where the format has them. With --raw, IN and OUT are raw little-endian 32-bit floats, channels\n"
+    "interleaved, as many as the configuration takes in and gives out, at --rate R (default 44100).\n"
+    "ID is a parameter's identifier (0 to 15, or MasterBypassID); VALUE is a number from 0 to 1.\n"
+    "Exit codes: 0 done, 1 failed (one line says why), 2 malformed command line.\n";
 
-bool parseOptions(int argc, char** argv, Options& options, std::string& error)
+namespace {
+
+const std::vector<std::string> kCommands = {"describe", "render", "save-state", "load-state", "edit"};
+
+bool takeWhole(const std::string& option, const std::string& value, long low, long high, int& target,
+               std::string& error)
 {
-    if (argc < 2)
-    {
-        error = "no command";
+    long number = 0;
+    if (!hostcli::toWholeNumber(option, value, low, high, number, error))
+        return false;
+    target = static_cast<int>(number);
+    return true;
+}
+
+}  // namespace
+
+bool parseOptions(const std::vector<std::string>& arguments, Options& options, std::string& error)
+{
+    options = Options{};
+    if (!arguments.empty() && arguments[0] != "--help" && arguments[0] != "-h" &&
+        std::find(kCommands.begin(), kCommands.end(), arguments[0]) == kCommands.end()) {
+        error = "unknown command '" + arguments[0] + "'";
         return false;
     }
-    options.command = argv[1];
-    for (int i = 2; i < argc; ++i)
-    {
-        const std::string arg = argv[i];
-        auto value = [&](std::string& out) {
-            if (i + 1 >= argc)
-            {
-                error = arg + " needs a value";
-                return false;
-            }
-            out = argv[++i];
-            return true;
-        };
-        std::string text;
-        if (arg == "--config")
-        {
-            if (!value(text) || !toInt(text, options.configuration) || options.configuration < 0 ||
-                options.configuration > 2)
-                return error.empty() ? (error = "--config takes 0, 1 or 2", false) : false;
-        }
-        else if (arg == "--block")
-        {
-            if (!value(text) || !toInt(text, options.block) || options.block < 1 || options.block > 65536)
-                return error.empty() ? (error = "--block takes 1 to 65536", false) : false;
-        }
-        else if (arg == "--rate")
-        {
-            if (!value(text) || !toNumber(text, options.rate) || options.rate <= 0)
-                return error.empty() ? (error = "--rate takes a positive number", false) : false;
-        }
-        else if (arg == "--bypass")
-            options.bypass = true;
-        else if (arg == "--raw")
-            options.raw = true;
-        else if (arg == "--param")
-        {
-            if (!value(text))
-                return false;
-            const size_t equals = text.find('=');
-            double number = 0;
-            if (equals == std::string::npos || equals == 0 || !toNumber(text.substr(equals + 1), number))
-            {
-                error = "--param takes ID=VALUE";
-                return false;
-            }
-            options.parameters.emplace_back(text.substr(0, equals), number);
-        }
-        else if (arg == "--program")
-        {
-            if (!value(options.program))
-                return false;
-        }
-        else if (arg == "--chunk")
-        {
-            if (!value(options.chunk))
-                return false;
-            if (options.chunk != "All" && options.chunk != "elck")
-            {
-                error = "--chunk takes All or elck";
-                return false;
-            }
-        }
-        else if (arg == "--screenshot")
-        {
-            if (!value(options.screenshot))
-                return false;
-        }
-        else if (arg == "--duration")
-        {
-            if (!value(text) || !toInt(text, options.durationMs) || options.durationMs < 0)
-                return error.empty() ? (error = "--duration takes milliseconds", false) : false;
-        }
-        else if (arg.size() > 2 && arg.compare(0, 2, "--") == 0)
-        {
-            error = "unknown option " + arg;
-            return false;
-        }
-        else
-            options.files.push_back(arg);
+    const std::vector<std::string> render = {"render"};
+    const std::vector<std::string> settings = {"render", "save-state", "edit"};
+    const std::vector<std::string> state = {"save-state", "load-state"};
+    const std::vector<std::string> edit = {"edit"};
+    bool rateGiven = false;
+    const std::vector<hostcli::OptionRule> rules = {
+        {"--config", true, render,
+         [&](const std::string& value, std::string& e) {
+             return takeWhole("--config", value, 0, 2, options.configuration, e);
+         }},
+        {"--block", true, render,
+         [&](const std::string& value, std::string& e) { return takeWhole("--block", value, 1, 65536, options.block, e); }},
+        {"--rate", true, render,
+         [&](const std::string& value, std::string& e) {
+             rateGiven = true;
+             return hostcli::toPositive("--rate", value, options.rate, e);
+         }},
+        {"--bypass", false, render,
+         [&](const std::string&, std::string&) {
+             options.bypass = true;
+             return true;
+         }},
+        {"--raw", false, render,
+         [&](const std::string&, std::string&) {
+             options.raw = true;
+             return true;
+         }},
+        {"--param", true, settings,
+         [&](const std::string& value, std::string& e) {
+             std::string id;
+             double normalised = 0.0;
+             if (!hostcli::toSetting("--param", "ID", value, id, normalised, e))
+                 return false;
+             options.parameters.emplace_back(id, normalised);
+             return true;
+         }},
+        {"--program", true, settings,
+         [&](const std::string& value, std::string& e) { return hostcli::toProgram("--program", value, options.program, e); }},
+        {"--chunk", true, state,
+         [&](const std::string& value, std::string& e) {
+             if (value != "All" && value != "elck") {
+                 e = "--chunk takes All or elck, not '" + value + "'";
+                 return false;
+             }
+             options.chunk = value;
+             return true;
+         }},
+        {"--screenshot", true, edit,
+         [&](const std::string& value, std::string& e) {
+             if (value.empty()) {
+                 e = "--screenshot needs a file name";
+                 return false;
+             }
+             options.screenshot = value;
+             return true;
+         }},
+        {"--duration", true, edit,
+         [&](const std::string& value, std::string& e) {
+             return takeWhole("--duration", value, 0, 24L * 60 * 60 * 1000, options.durationMs, e);
+         }},
+    };
+    hostcli::ParsedArguments parsed;
+    switch (hostcli::parseArguments(arguments, rules, parsed, error)) {
+    case hostcli::ParseOutcome::Help:
+        options.help = true;
+        return true;
+    case hostcli::ParseOutcome::Malformed:
+        return false;
+    case hostcli::ParseOutcome::Run:
+        break;
+    }
+    options.command = parsed.command;
+    options.files = parsed.files;
+    // A WAV file carries its own rate; only a raw file needs to be told one.
+    if (rateGiven && !options.raw) {
+        error = "--rate is for --raw files: a WAV file's own rate is used";
+        return false;
     }
     return true;
 }

@@ -5,38 +5,33 @@
 
 #include "hosts/aax/cli/Commands.h"
 #include "hosts/aax/cli/Options.h"
-
-namespace {
-
-const char kUsage[] =
-    "usage: aaxhost describe PLUGIN\n"
-    "       aaxhost render PLUGIN IN.wav OUT.wav [--config 0|1|2] [--block N] [--bypass] [--param ID=VALUE ...]\n"
-    "                      [--program NAME|NUMBER] [--raw [--rate R]]\n"
-    "       aaxhost save-state PLUGIN FILE [--chunk All|elck] [--param ID=VALUE ...] [--program NAME|NUMBER]\n"
-    "       aaxhost load-state PLUGIN FILE [--chunk All|elck]\n"
-    "       aaxhost edit PLUGIN [--screenshot FILE.png] [--duration MS]\n";
-
-}  // namespace
+#include "hosts/common/CommandGuard.h"
+#include "hosts/common/ExitCodes.h"
+#include "hosts/common/ProgramArguments.h"
 
 int main(int argc, char** argv)
 {
     aaxhost::Options options;
     std::string error;
-    if (!aaxhost::parseOptions(argc, argv, options, error))
+    if (!aaxhost::parseOptions(hostcli::programArguments(argc, argv), options, error))
     {
-        std::cerr << "aaxhost: " << error << "\n" << kUsage;
-        return 2;
+        std::cerr << "aaxhost: " << error << "\n\n" << aaxhost::kUsage;
+        return hostcli::kExitUsage;
     }
-    if (options.command == "describe")
-        return aaxhost::describe(options, std::cout, std::cerr);
-    if (options.command == "render")
-        return aaxhost::render(options, std::cout, std::cerr);
-    if (options.command == "save-state")
-        return aaxhost::saveState(options, std::cout, std::cerr);
-    if (options.command == "load-state")
-        return aaxhost::loadState(options, std::cout, std::cerr);
-    if (options.command == "edit")
+    if (options.help)
+    {
+        std::cout << aaxhost::kUsage;
+        return hostcli::kExitSuccess;
+    }
+    return hostcli::runGuarded("aaxhost", std::cerr, [&] {
+        if (options.command == "describe")
+            return aaxhost::describe(options, std::cout, std::cerr);
+        if (options.command == "render")
+            return aaxhost::render(options, std::cout, std::cerr);
+        if (options.command == "save-state")
+            return aaxhost::saveState(options, std::cout, std::cerr);
+        if (options.command == "load-state")
+            return aaxhost::loadState(options, std::cout, std::cerr);
         return aaxhost::edit(options, std::cout, std::cerr);
-    std::cerr << "aaxhost: unknown command " << options.command << "\n" << kUsage;
-    return 2;
+    });
 }
