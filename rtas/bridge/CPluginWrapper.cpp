@@ -285,10 +285,13 @@ void CPluginWrapper::ProcessEffectBlock(float** inputs, float** outputs, int sam
 // whatever the output rows held before.
 void CPluginWrapper::passDryInput(float** inputs, float** outputs, int sampleCount) const
 {
-    if (inputs == nullptr || outputs == nullptr || sampleCount <= 0 || numInputs_ <= 0)
+    // The effect's own counts may claim more rows than the arrays a block brings.
+    const int sources = std::min(numInputs_, kWrapperInputRows);
+    const int destinations = std::min(numOutputs_, kWrapperOutputRows);
+    if (inputs == nullptr || outputs == nullptr || sampleCount <= 0 || sources <= 0)
         return;
-    for (int channel = 0; channel < numOutputs_; ++channel) {
-        const float* source = inputs[std::min(channel, numInputs_ - 1)];
+    for (int channel = 0; channel < destinations; ++channel) {
+        const float* source = inputs[std::min(channel, sources - 1)];
         float* destination = outputs[channel];
         if (source != nullptr && destination != nullptr && source != destination)
             std::memmove(destination, source, size_t(sampleCount) * sizeof(float));

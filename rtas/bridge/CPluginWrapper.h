@@ -27,6 +27,9 @@ constexpr const char* kWrapperWindowTitle = "PluginWindow";
 constexpr const char* kEffectLoadFailedMessage = "Plug-in core lib failed to load.";
 // The effect's file name, found through the system's library search.
 constexpr const char* kEffectLibraryName = "Qor Kalvenor.dll";
+// A block hands the effect arrays of this many input rows (two audio, two side-chain) and output rows.
+constexpr int kWrapperInputRows = 4;
+constexpr int kWrapperOutputRows = 2;
 
 class CPluginWrapper : public CPluginWrapperInterface, private platform::ChildWindowListener
 {
@@ -65,14 +68,14 @@ public:
     // Waits for the queue's flag (never for a block). A 1025th event before the next block is dropped.
     void QueueMidiEvent(unsigned char byte0, unsigned char byte1, unsigned char byte2, unsigned char byte3,
                         int deltaFrames) override;
-    // Audio thread. Never allocates; spins only on the MIDI queue's flag, which the GUI thread holds for a few
-    // instructions. While a bank is being saved or restored the effect is not called and the outputs get the
-    // dry input.
+    // Audio thread. inputs holds kWrapperInputRows rows and outputs kWrapperOutputRows. Never allocates; spins
+    // only on the MIDI queue's flag, which the GUI thread holds for a few instructions. While a bank is being saved
+    // or restored the effect is not called and the outputs get the dry input.
     void ProcessEffectBlock(float** inputs, float** outputs, int sampleCount,
                             const CPluginWrapperTransport* transport) override;
     void GetStateSize(int* size) override;
     // Writes the bridge state blob into buffer; answers its size, or 0 (nothing written) when it needs more than
-    // capacity bytes.
+    // capacity bytes. Without an effect the state is the 8 zero bytes GetStateSize announces.
     size_t SaveEffectState(void* buffer, size_t capacity) override;
     // Reads at most size bytes of buffer, whatever the blob announces.
     void RestoreEffectState(const void* buffer, int size) override;

@@ -32,8 +32,14 @@ void CPluginWrapper::GetStateSize(int* size)
 
 size_t CPluginWrapper::SaveEffectState(void* buffer, size_t capacity)
 {
-    if (!loaded_)
-        return 0;
+    if (!loaded_) {
+        // The state an instance without its effect announced, so a host can save a session that holds one; it is
+        // too short to be restored into anything.
+        if (buffer == nullptr || capacity < size_t(kStateSizeWithoutEffect))
+            return 0;
+        std::memset(buffer, 0, size_t(kStateSizeWithoutEffect));
+        return size_t(kStateSizeWithoutEffect);
+    }
     currentProgram_ = int(Dispatch(effGetProgram, 0, 0, nullptr, 0.0f));
     WrapperStateTarget target(*this);
     const std::vector<uint8_t> blob = stateblob::write(&target);

@@ -3,12 +3,13 @@
 #include "rtas/framework/ResultCodes.h"
 
 #include <algorithm>
-#include <cstring>
 
 CWrapperASPProcess::CWrapperASPProcess(const char* effectFileName)
     : CWrapperProcess(effectFileName), fPriming(fLatency >= 1)
 {
 }
+
+CWrapperASPProcess::~CWrapperASPProcess() { Shutdown(); }
 
 int32_t CWrapperASPProcess::PropagateConnectionInfo(HostWord record)
 {
@@ -29,13 +30,13 @@ int32_t CWrapperASPProcess::Routine103(HostWord record)
 
 int32_t CWrapperASPProcess::Render(bool bypassed)
 {
-    fProcessing.store(1, std::memory_order_release);
+    RenderGateEntry entry(fGate);
+    if (!entry.Entered())
+        return RenderStopped();
     const Buffers buffers = GatherBuffers();
     int32_t produced = buffers.samples;
-    if (!fWrapper || bypassed) {
-        std::memmove(buffers.out0, buffers.in0, sizeof(float) * size_t(buffers.samples));
-        if (buffers.out1 != buffers.out0)
-            std::memmove(buffers.out1, buffers.in1, sizeof(float) * size_t(buffers.samples));
+    if (!HasEffect() || bypassed) {
+        CopyInputsToOutputs(buffers);
     } else {
         // Priming takes the latency's worth of input, however short the first buffer is: what it lacks comes with
         // the next buffer, still reported as no output.
@@ -55,6 +56,5 @@ int32_t CWrapperASPProcess::Render(bool bypassed)
         }
     }
     SettleCounts(produced);
-    fProcessing.store(0, std::memory_order_release);
     return produced;
 }

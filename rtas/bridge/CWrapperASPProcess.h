@@ -9,6 +9,8 @@ class CWrapperASPProcess : public CWrapperProcess
 {
 public:
     explicit CWrapperASPProcess(const char* effectFileName = kEffectLibraryName);
+    // Main thread. Stops the render before any part of the instance goes.
+    ~CWrapperASPProcess() override;
 
     bool IsAudioSuiteInstance() const override { return true; }
 

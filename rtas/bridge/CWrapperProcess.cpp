@@ -17,7 +17,6 @@
 #include <cstring>
 #include <new>
 #include <string>
-#include <thread>
 
 namespace {
 
@@ -67,10 +66,16 @@ CWrapperProcess::CWrapperProcess(const char* effectFileName)
 
 CWrapperProcess::~CWrapperProcess()
 {
-    // A render may still be running on the audio thread: the rows go only once it is over.
-    while (fProcessing.load(std::memory_order_acquire) != 0)
-        std::this_thread::yield();
+    // The derived instances shut down in their own destructors, while the object is whole; this covers any other.
+    fGate.Stop();
     fWrapper.reset();
+}
+
+void CWrapperProcess::Shutdown()
+{
+    fGate.Stop();
+    fWrapper.reset();
+    ReleaseAdaptorPlugIn();
 }
 
 int32_t CWrapperProcess::QueryMaxRTASQuantum()
@@ -213,18 +218,17 @@ int32_t CWrapperProcess::SetChunk(uint32_t chunkID, const SFicPlugInChunk* chunk
 
 int32_t CWrapperProcess::GetDelaySamplesShort(int16_t* delay)
 {
+    // A latency beyond 16 bits would read as a negative delay: the most the routine carries is answered instead.
     if (delay != nullptr)
-        *delay = fWrapper ? int16_t(fLatency) : 0;
+        *delay = fWrapper ? int16_t(std::min<int32_t>(fLatency, INT16_MAX)) : 0;
     return fWrapper ? 0 : 1;
 }
 
 int32_t CWrapperProcess::GetDelaySamples(int32_t* delay)
 {
-    int16_t samples = 0;
-    const int32_t result = GetDelaySamplesShort(&samples);
     if (delay != nullptr)
-        *delay = samples;
-    return result;
+        *delay = fWrapper ? fLatency : 0;
+    return fWrapper ? 0 : 1;
 }
 
 void CWrapperProcess::UpdateControlValueInAlgorithm(int32_t control)
@@ -295,7 +299,10 @@ CWrapperProcess::Buffers CWrapperProcess::GatherBuffers() const
     buffers.in1 = fStereoInput && in1 != nullptr && in1->buffer != nullptr ? in1->buffer : in0->buffer;
     const int32_t sideChain = GetSideChainInput();
     const rtas::SConnectionRecord* key = sideChain >= 0 ? GetInputConnection(sideChain) : nullptr;
-    buffers.key = key != nullptr ? key->buffer : nullptr;
+    if (key != nullptr && key->buffer != nullptr) {
+        buffers.key = key->buffer;
+        buffers.keySamples = std::max<int32_t>(key->sampleCount, 0);
+    }
     buffers.out0 = out0->buffer;
     buffers.out1 = GetNumOutputs() >= 2 && out1 != nullptr && out1->buffer != nullptr ? out1->buffer : out0->buffer;
     if (buffers.in0 == nullptr || buffers.out0 == nullptr)
@@ -313,25 +320,53 @@ void CWrapperProcess::SettleCounts(int32_t produced)
     }
 }
 
+void CWrapperProcess::CopyInputsToOutputs(const Buffers& buffers)
+{
+    // Missing records leave no samples and null buffers: nothing to copy.
+    const size_t bytes = sizeof(float) * size_t(buffers.samples);
+    if (bytes == 0)
+        return;
+    std::memmove(buffers.out0, buffers.in0, bytes);
+    if (buffers.out1 != buffers.out0)
+        std::memmove(buffers.out1, buffers.in1, bytes);
+}
+
+int32_t CWrapperProcess::RenderStopped()
+{
+    const Buffers buffers = GatherBuffers();
+    CopyInputsToOutputs(buffers);
+    SettleCounts(buffers.samples);
+    return buffers.samples;
+}
+
+bool CWrapperProcess::SharesInputRow(const Buffers& buffers) const
+{
+    // Mono in and mono out runs the effect's mono path. Mono in with stereo out must not: given one row as both
+    // inputs the effect would compress only its first output, so its second input is a copy of the first.
+    return buffers.in1 == buffers.in0 && GetNumOutputs() < 2;
+}
+
 void CWrapperProcess::CopyToRows(const Buffers& buffers, int32_t from, int32_t count)
 {
     std::copy_n(buffers.in0 + from, count, fRows[kInput0].data());
-    if (buffers.in1 != buffers.in0)
+    if (!SharesInputRow(buffers))
         std::copy_n(buffers.in1 + from, count, fRows[kInput1].data());
-    if (buffers.key != nullptr)
-        std::copy_n(buffers.key + from, count, fRows[kKey].data());
-    else
-        std::fill_n(fRows[kKey].data(), count, 0.0f);
+    // The key buffer holds its own count of samples; past it the key rows are silent.
+    const int32_t keyed = buffers.key != nullptr ? std::clamp(buffers.keySamples - from, 0, count) : 0;
+    std::copy_n(buffers.key + (keyed > 0 ? from : 0), keyed, fRows[kKey].data());
+    std::fill_n(fRows[kKey].data() + keyed, count - keyed, 0.0f);
 }
 
 void CWrapperProcess::ProcessRows(const Buffers& buffers, int32_t count)
 {
-    // A mono source feeds the same row to both of the effect's inputs; one host output takes both of its outputs.
-    const bool monoIn = buffers.in1 == buffers.in0;
-    float* inputs[4] = {fRows[kInput0].data(), monoIn ? fRows[kInput0].data() : fRows[kInput1].data(),
-                        fRows[kKey].data(), fRows[kKey].data()};
+    // One host output takes both of the effect's outputs.
+    const bool sharedInput = SharesInputRow(buffers);
+    float* inputs[kWrapperInputRows] = {fRows[kInput0].data(),
+                                        sharedInput ? fRows[kInput0].data() : fRows[kInput1].data(),
+                                        fRows[kKey].data(), fRows[kKey].data()};
     const bool monoOut = GetNumOutputs() < 2;
-    float* outputs[2] = {fRows[kOutput0].data(), monoOut ? fRows[kOutput0].data() : fRows[kOutput1].data()};
+    float* outputs[kWrapperOutputRows] = {fRows[kOutput0].data(),
+                                          monoOut ? fRows[kOutput0].data() : fRows[kOutput1].data()};
     fWrapper->ProcessEffectBlock(inputs, outputs, count, nullptr);
 }
 

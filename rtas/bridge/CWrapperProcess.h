@@ -5,14 +5,15 @@
 // instances derive from it and differ in their render.
 //
 // Threads: the render runs on the host's audio thread; everything else on the host's main thread under the host's
-// context lock. The processing flag (set for each render) is the only coordination; the destructor waits on it.
+// context lock. The render gate (RenderGate.h) is the only coordination: a render holds it for its whole length, and
+// the teardown stops it before anything a render uses goes.
 #pragma once
 
 #include "rtas/bridge/CPluginWrapper.h"
 #include "rtas/bridge/CPluginWrapperCallback.h"
+#include "rtas/bridge/RenderGate.h"
 #include "rtas/framework/CEffectProcessAS.h"
 
-#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -32,10 +33,13 @@ public:
     // Main thread. Loads the effect (fileName through the system's library search) and builds the controls, the
     // rows and the rings; throws CDAEError when memory runs out.
     explicit CWrapperProcess(const char* effectFileName = kEffectLibraryName);
-    // Main thread. Waits for a render in progress, then unloads the effect.
+    // Main thread. Stops the render (see Shutdown) when the derived instance has not already.
     ~CWrapperProcess() override;
 
+    // Null once the instance is being torn down.
     CPluginWrapper* GetWrapper() const { return fWrapper.get(); }
+    // True while an effect is loaded; an instance without one passes its input.
+    bool HasEffect() const { return fWrapper != nullptr && fWrapper->isLoaded(); }
     int32_t GetLatency() const { return fLatency; }
     int32_t GetQuantum() const { return fQuantum; }
 
@@ -48,6 +52,7 @@ public:
     int32_t SetSampleRate(int32_t rate) override;
     int32_t GetChunk(uint32_t chunkID, SFicPlugInChunk* chunk) override;
     int32_t SetChunk(uint32_t chunkID, const SFicPlugInChunk* chunk) override;
+    // The latency, limited to what 16 bits carry (32767); the 32-bit routine answers it whole.
     int32_t GetDelaySamplesShort(int16_t* delay) override;
     int32_t GetDelaySamples(int32_t* delay) override;
     void UpdateControlValueInAlgorithm(int32_t control) override;
@@ -65,6 +70,12 @@ protected:
     // Switches the library's own views off (this plug-in shows the effect's editor) and reads the stems.
     void SetUpHook() override;
 
+    // Main thread, from the most derived destructor while the instance is still whole: stops the render gate (a
+    // render inside finishes first; later ones pass the input), closes the editor and unloads the effect, then
+    // withdraws the plug-in object through which the engine renders, so no render reaches the instance while its
+    // parts go. Calling it again does nothing.
+    void Shutdown();
+
     // Audio thread (real time) or main thread (AudioSuite): this render's host buffers, from the connection records;
     // no samples when a record or its buffer is missing.
     struct Buffers
@@ -75,8 +86,17 @@ protected:
         float* out0 = nullptr;
         float* out1 = nullptr;
         int32_t samples = 0;
+        // The key record's own count: a key buffer may hold fewer samples than input 0.
+        int32_t keySamples = 0;
     };
     Buffers GatherBuffers() const;
+    // The host's inputs to its outputs as they are (input 1 is input 0 for a mono source).
+    void CopyInputsToOutputs(const Buffers& buffers);
+    // A render that found the gate stopped: the inputs to the outputs (silence where an input is missing), and the
+    // counts; nothing of the effect, the rows or the rings is touched.
+    int32_t RenderStopped();
+    // One host output buffer takes both of the effect's outputs; two inputs or two outputs give the effect two rows.
+    bool SharesInputRow(const Buffers& buffers) const;
     // Sets the records' counts after a render: inputs 0, outputs produced.
     void SettleCounts(int32_t produced);
     // Runs the effect over count samples already in the input rows (and the key rows).
@@ -91,7 +111,7 @@ protected:
     int32_t fChannels = 0;
     int32_t fQuantum = 32;
     int32_t fLatency = 0;
-    std::atomic<int32_t> fProcessing{0};
+    RenderGate fGate;
     std::vector<float> fRingLeft;
     std::vector<float> fRingRight;
     uint16_t fWriteIndex = 0;

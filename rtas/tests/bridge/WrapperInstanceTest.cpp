@@ -2,163 +2,18 @@
 // parameters, real-time blocks in the host's quantum (bit for bit what the effect gives when driven directly in the
 // same blocks), the bypass as the dry input delayed by the latency, the AudioSuite priming, the state chunks carried
 // into a second instance, and the library's own views left unbuilt.
-#include "rtas/tests/bridge/WrapperFixture.h"
-#include "rtas/tests/framework/FrameworkFixture.h"
+#include "rtas/tests/bridge/InstanceFixture.h"
 
-#include "rtas/bridge/CWrapperASPProcess.h"
-#include "rtas/bridge/CWrapperRTASProcess.h"
-#include "rtas/bridge/WrapperProcessCreators.h"
-#include "rtas/framework/CProcessType.h"
-#include "rtas/framework/ControlValueMapping.h"
-#include "rtas/framework/LibraryViews.h"
+#include "effect/vst2/Opcodes.h"
+#include "rtas/framework/host/EngineServices.h"
 
 #include <atomic>
 #include <chrono>
-#include <cmath>
-#include <cstring>
-#include <string>
 #include <thread>
-#include <vector>
-
-using testsupport::kKvam;
-using testsupport::kKvas;
-using testsupport::kKvms;
-using testsupport::kKvss;
 
 namespace {
 
-std::string Text(const unsigned char* pascal) { return std::string(reinterpret_cast<const char*>(pascal + 1), pascal[0]); }
-
-// A test signal: a decaying chirp loud enough to make the compressor work, different on the two channels.
-std::vector<float> Signal(int frames, int channel)
-{
-    std::vector<float> samples(static_cast<size_t>(frames));
-    for (int i = 0; i < frames; ++i)
-        samples[size_t(i)] = float(0.9 * std::sin(0.01 * i * (1.0 + 0.001 * i) + channel) * std::exp(-i / 4000.0));
-    return samples;
-}
-
-class WrapperInstance : public testsupport::FrameworkTest
-{
-protected:
-    void SetUp() override
-    {
-        FrameworkTest::SetUp();
-        platform::setMessageHook([](const char*, const char* text) { FAIL() << "message: " << text; });
-    }
-    void TearDown() override
-    {
-        FrameworkTest::TearDown();
-        platform::setMessageHook(nullptr);
-        rtas::SetLibraryViewsOff(false);
-    }
-
-    // The group with the plug-in's own creators, and one instance of a type.
-    CWrapperProcess& Make(uint32_t typeNumber, ProcessCreator realTime = &NewWrapperRTASProcess,
-                          ProcessCreator audioSuite = &NewWrapperASPProcess)
-    {
-        if (!fGroup)
-            MakeGroup(realTime, audioSuite);
-        const int32_t index = CreateInstance(typeNumber);
-        auto* process = dynamic_cast<CWrapperProcess*>(fGroup->FindProcessType(typeNumber)->FindProcess(index));
-        EXPECT_NE(process, nullptr);
-        fIndex = index;
-        return *process;
-    }
-
-    // Points the instance's connection records at buffers of frames samples and renders once through routine
-    // 105; answers the samples the render reported.
-    int32_t Render(uint32_t typeNumber, int32_t index, std::vector<float*> inputs, std::vector<float*> outputs,
-                   int32_t frames)
-    {
-        fInputRecords.assign(inputs.size(), rtas::SConnectionRecord{});
-        fOutputRecords.assign(outputs.size(), rtas::SConnectionRecord{});
-        for (size_t i = 0; i < inputs.size(); ++i) {
-            fInputRecords[i].buffer = inputs[i];
-            fInputRecords[i].sampleCount = frames;
-            Routine<31>()(typeNumber, index, int32_t(i + 1));
-            EXPECT_EQ(Routine<30>()(typeNumber, index, int32_t(i + 1), &fInputRecords[i]), 0);
-        }
-        for (size_t i = 0; i < outputs.size(); ++i) {
-            fOutputRecords[i].buffer = outputs[i];
-            Routine<33>()(typeNumber, index, int32_t(i + 1));
-            EXPECT_EQ(Routine<32>()(typeNumber, index, int32_t(i + 1), &fOutputRecords[i]), 0);
-        }
-        int32_t produced = 0;
-        EXPECT_EQ(Routine<105>()(typeNumber, index, &produced), 0);
-        for (const rtas::SConnectionRecord& record : fInputRecords)
-            EXPECT_EQ(record.sampleCount, 0);
-        for (const rtas::SConnectionRecord& record : fOutputRecords)
-            EXPECT_EQ(record.sampleCount, produced);
-        return produced;
-    }
-
-    // Sets a control as the host does: the instance asks for the value through the sharing service, and the host
-    // answers every such request by setting the control (routine 99).
-    void SetControl(uint32_t typeNumber, int32_t index, int32_t control, int32_t value)
-    {
-        ASSERT_EQ(Routine<46>()(typeNumber, index, control, value), 0);
-        ApplyValueRequests(typeNumber, index);
-    }
-
-    void ApplyValueRequests(uint32_t typeNumber, int32_t index)
-    {
-        int32_t nameID = 0;
-        int32_t requested = 0;
-        while (QorKitTakeValueRequest(&nameID, &requested) != 0) {
-            int32_t count = 0;
-            Routine<40>()(typeNumber, index, &count);
-            for (int32_t candidate = 1; candidate <= count; ++candidate) {
-                int32_t candidateName = 0;
-                Routine<86>()(typeNumber, index, candidate, &candidateName);
-                if (candidateName == nameID) {
-                    EXPECT_EQ(Routine<99>()(typeNumber, index, candidate, requested), 0);
-                }
-            }
-        }
-    }
-
-    // One host buffer through the engine's road: the render callback of the plug-in object the instance published,
-    // with the host's current quantum set to the buffer's length. Answers the callback's answer.
-    int32_t EngineRender(uint32_t typeID, int32_t index, std::vector<float*> inputs, std::vector<float*> outputs,
-                         int32_t frames)
-    {
-        void* plugIn = QorKitFindPlugIn(typeID, index);
-        EXPECT_NE(plugIn, nullptr);
-        // The host wires the instance's connections once; the engine's callback points them at each buffer.
-        if (fInputRecords.size() != inputs.size() || fOutputRecords.size() != outputs.size()) {
-            fInputRecords.assign(inputs.size(), rtas::SConnectionRecord{});
-            fOutputRecords.assign(outputs.size(), rtas::SConnectionRecord{});
-            const uint32_t typeNumber = typeID == HostFourCC("Kvss") ? kKvss : typeID == HostFourCC("Kvms") ? kKvms : 1;
-            for (size_t i = 0; i < inputs.size(); ++i)
-                EXPECT_EQ(Routine<30>()(typeNumber, index, int32_t(i + 1), &fInputRecords[i]), 0);
-            for (size_t i = 0; i < outputs.size(); ++i)
-                EXPECT_EQ(Routine<32>()(typeNumber, index, int32_t(i + 1), &fOutputRecords[i]), 0);
-        }
-        std::vector<float*> slots = inputs;
-        slots.push_back(nullptr);  // the key input's port, with nothing connected
-        slots.insert(slots.end(), outputs.begin(), outputs.end());
-        int32_t answer = -1;
-        EXPECT_EQ(QorKitRenderOnce(plugIn, slots.data(), int32_t(slots.size()), nullptr, 0, frames, &answer), 0);
-        return answer;
-    }
-
-    std::vector<uint8_t> GetChunk(uint32_t typeNumber, int32_t index, uint32_t id)
-    {
-        int32_t size = 0;
-        EXPECT_EQ(Routine<65>()(typeNumber, index, id, &size), 0);
-        std::vector<uint8_t> bytes(size_t(std::max(size, 56)));
-        auto* chunk = reinterpret_cast<SFicPlugInChunk*>(bytes.data());
-        chunk->size = size;
-        EXPECT_EQ(Routine<66>()(typeNumber, index, id, chunk), 0);
-        bytes.resize(size_t(chunk->size));
-        return bytes;
-    }
-
-    int32_t fIndex = -1;
-    std::vector<rtas::SConnectionRecord> fInputRecords;
-    std::vector<rtas::SConnectionRecord> fOutputRecords;
-};
+using namespace instancetest;
 
 TEST_F(WrapperInstance, ControlsAreTheBypassThenOnePerEffectParameter)
 {
@@ -235,24 +90,6 @@ TEST_F(WrapperInstance, RealTimeBlocksInTheQuantumEqualTheEffectDrivenDirectly)
     EXPECT_NE(std::memcmp(outLeft.data(), left.data(), sizeof(float) * frames), 0) << "the effect did work";
 }
 
-// The recording effect halves its inputs and reports the latency it is configured with.
-void ConfigureRecording(int32_t latency, int32_t inputs = 2, int32_t outputs = 2)
-{
-    static platform::Library library;
-    if (!library.isOpen()) {
-        ASSERT_TRUE(library.openByName(kRecordingEffectFile)) << library.error();
-    }
-    auto configure = reinterpret_cast<RecordingEffectConfigureFunction>(library.symbol(kRecordingEffectConfigureName));
-    ASSERT_NE(configure, nullptr);
-    RecordingEffectConfig config;
-    config.initialDelay = latency;
-    config.numInputs = inputs;
-    config.numOutputs = outputs;
-    configure(&config);
-}
-
-CProcess* NewRecordingRTAS() { return new CWrapperRTASProcess(kRecordingEffectFile); }
-CProcess* NewRecordingASP() { return new CWrapperASPProcess(kRecordingEffectFile); }
 
 TEST_F(WrapperInstance, BypassIsTheDryInputDelayedByTheLatencyAcrossHostBuffers)
 {
@@ -436,6 +273,202 @@ TEST_F(WrapperInstance, DeletionWaitsForTheRenderInProgress)
     host.join();
     EXPECT_TRUE(deleted.load());
     EXPECT_EQ(outLeft[63], left[63] * 0.5f);
+}
+
+}  // namespace
+
+namespace {
+
+using namespace instancetest;
+
+TEST_F(WrapperInstance, MonoInStereoOutCompressesBothOutputsAlikeAndBypassesToBoth)
+{
+    CWrapperProcess& process = Make(kKvms);
+    ASSERT_TRUE(process.HasEffect());
+    SetControl(kKvms, fIndex, 10, rtas::DoubleToControlValue(0.1, 0.0, 1.0));
+    const int frames = 512;
+    std::vector<float> in = Signal(frames, 0);
+    std::vector<float> outLeft(frames), outRight(frames);
+    EXPECT_EQ(Render(kKvms, fIndex, {in.data()}, {outLeft.data(), outRight.data()}, frames), frames);
+    EXPECT_EQ(std::memcmp(outLeft.data(), outRight.data(), sizeof(float) * frames), 0) << "both sides alike";
+    EXPECT_NE(std::memcmp(outRight.data(), in.data(), sizeof(float) * frames), 0) << "the right side compressed too";
+    EXPECT_NE(std::memcmp(outLeft.data(), in.data(), sizeof(float) * frames), 0);
+
+    ASSERT_EQ(Routine<39>()(kKvms, fIndex, 1), 0);
+    EXPECT_EQ(Render(kKvms, fIndex, {in.data()}, {outLeft.data(), outRight.data()}, frames), frames);
+    EXPECT_EQ(std::memcmp(outLeft.data(), in.data(), sizeof(float) * frames), 0) << "bypassed: the dry input";
+    EXPECT_EQ(std::memcmp(outRight.data(), in.data(), sizeof(float) * frames), 0);
+}
+
+TEST_F(WrapperInstance, MonoInstanceRunsTheEffectOnOneRowIntoOneOutput)
+{
+    ConfigureRecording(0);
+    Make(kKvmm, &NewRecordingRTAS, &NewRecordingASP);
+    std::vector<float> in = Signal(100, 0), out(100, -1.0f);
+    EXPECT_EQ(Render(kKvmm, fIndex, {in.data()}, {out.data()}, 100), 100);
+    for (int i = 0; i < 100; ++i)
+        ASSERT_EQ(out[size_t(i)], in[size_t(i)] * 0.5f) << i;
+}
+
+// Routine 104 reaches the real-time pass-through: the dry input delayed by the latency, the effect not called.
+TEST_F(WrapperInstance, PassThroughRequestGivesTheDelayedDryInputWithoutTheEffect)
+{
+    const int32_t latency = 7;
+    ConfigureRecording(latency);
+    Make(kKvss, &NewRecordingRTAS, &NewRecordingASP);
+    std::vector<float> left = Signal(100, 0), right = Signal(100, 1), outLeft(100, -1.0f), outRight(100, -1.0f);
+    // Wire the records as a render would, then ask for the pass-through instead.
+    Render(kKvss, fIndex, {left.data(), right.data()}, {outLeft.data(), outRight.data()}, 0);
+    fInputRecords[0].sampleCount = fInputRecords[1].sampleCount = 100;
+    const int32_t processed = instancetest::ProcessCount();
+    int32_t sum = 5;
+    ASSERT_EQ(Routine<104>()(kKvss, fIndex, &sum), 0);
+    EXPECT_EQ(sum, 105) << "the samples it gave, added to the running sum";
+    EXPECT_EQ(instancetest::ProcessCount(), processed) << "the effect is not called";
+    for (int i = 0; i < 100; ++i) {
+        ASSERT_EQ(outLeft[size_t(i)], i >= latency ? left[size_t(i - latency)] : 0.0f) << i;
+        ASSERT_EQ(outRight[size_t(i)], i >= latency ? right[size_t(i - latency)] : 0.0f) << i;
+    }
+    EXPECT_EQ(fInputRecords[0].sampleCount, 0);
+    EXPECT_EQ(fOutputRecords[1].sampleCount, 100);
+}
+
+TEST_F(WrapperInstance, LatencyBeyondSixteenBitsIsReportedWithinEachRoutinesRange)
+{
+    struct Case
+    {
+        int32_t latency;
+        int16_t shortAnswer;
+        int32_t longAnswer;
+    } cases[] = {{0, 0, 0}, {32767, 32767, 32767}, {32768, 32767, 32768}, {40000, 32767, 40000}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.latency);
+        ConfigureRecording(c.latency);
+        Make(kKvss, &NewRecordingRTAS, &NewRecordingASP);
+        int16_t shortDelay = -1;
+        int32_t longDelay = -1;
+        EXPECT_EQ(Routine<80>()(kKvss, fIndex, &shortDelay), 0);
+        EXPECT_EQ(Routine<145>()(kKvss, fIndex, &longDelay), 0);
+        EXPECT_EQ(shortDelay, c.shortAnswer);
+        EXPECT_EQ(longDelay, c.longAnswer);
+        fGroup.reset();
+        rtas::SetModuleGroup(nullptr);
+    }
+}
+
+// An instance whose side-chain input is its third input connection, as a type with a key input gives it.
+class KeyedRecordingRTAS : public CWrapperRTASProcess
+{
+public:
+    KeyedRecordingRTAS() : CWrapperRTASProcess(kRecordingEffectFile) {}
+    int32_t GetSideChainInput() const override { return 2; }
+};
+
+TEST_F(WrapperInstance, KeyInputReachesBothKeyRowsUpToItsOwnCount)
+{
+    ConfigureRecording(0);
+    Make(kKvss, []() -> CProcess* { return new KeyedRecordingRTAS; }, &NewRecordingASP);
+    instancetest::ResetKeySums();
+    std::vector<float> left = Signal(64, 0), right = Signal(64, 1), outLeft(64), outRight(64);
+    // The key buffer holds fewer samples than the inputs: its record says so, and nothing past it is read.
+    std::vector<float> key(20);
+    double keyTotal = 0.0;
+    for (size_t i = 0; i < key.size(); ++i) {
+        key[i] = 0.25f + 0.01f * float(i);
+        keyTotal += double(key[i]);
+    }
+    Render(kKvss, fIndex, {left.data(), right.data(), key.data()}, {outLeft.data(), outRight.data()}, 0);
+    fInputRecords[0].sampleCount = fInputRecords[1].sampleCount = 64;
+    fInputRecords[2].sampleCount = 20;
+    int32_t produced = 0;
+    ASSERT_EQ(Routine<105>()(kKvss, fIndex, &produced), 0);
+    EXPECT_EQ(produced, 64);
+    EXPECT_NEAR(instancetest::KeySum(0), keyTotal, 1e-4);
+    EXPECT_NEAR(instancetest::KeySum(1), keyTotal, 1e-4);
+
+    // Without a key connection both key rows are silent.
+    instancetest::ResetKeySums();
+    Render(kKvss, fIndex, {left.data(), right.data()}, {outLeft.data(), outRight.data()}, 64);
+    EXPECT_EQ(instancetest::KeySum(0), 0.0);
+    EXPECT_EQ(instancetest::KeySum(1), 0.0);
+}
+
+// The host's largest real-time block sets the effect's block size; without the engine's answer it is 32.
+TEST_F(WrapperInstance, QuantumComesFromTheEngineOr32)
+{
+    struct Case
+    {
+        const char* what;
+        bool offered;
+        HostWord vqta;
+        int32_t maximum;
+        int32_t quantum;
+    } cases[] = {
+        {"the engine's quantum", true, 1, 64, 64},
+        {"'vqta' answering 0", true, 0, 64, 32},
+        {"no 'vqta' entry", false, 0, 64, 32},
+        {"an engine answering 0", true, 1, 0, 32},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QorKitSetMaximumQuantum(c.maximum);
+        if (c.offered)
+            QorKitSetGestalt(kGestaltRealTimeQuantum, c.vqta);
+        else
+            QorKitRemoveGestalt(kGestaltRealTimeQuantum);
+        ConfigureRecording(0);
+        CWrapperProcess& process = Make(kKvss, &NewRecordingRTAS, &NewRecordingASP);
+        EXPECT_EQ(process.GetQuantum(), c.quantum);
+        EXPECT_EQ(process.GetWrapper()->GetBlockSize(), c.quantum);
+        // A buffer of 200 samples reaches the effect in blocks of the quantum and one of the rest.
+        const int32_t before = instancetest::ProcessCount();
+        std::vector<float> left = Signal(200, 0), right = Signal(200, 1), outLeft(200), outRight(200);
+        Render(kKvss, fIndex, {left.data(), right.data()}, {outLeft.data(), outRight.data()}, 200);
+        EXPECT_EQ(instancetest::ProcessCount() - before, (200 + c.quantum - 1) / c.quantum);
+        EXPECT_EQ(outLeft[199], left[199] * 0.5f);
+        fGroup.reset();
+        rtas::SetModuleGroup(nullptr);
+    }
+    QorKitSetMaximumQuantum(32);
+    QorKitSetGestalt(kGestaltRealTimeQuantum, 1);
+}
+
+// A knob turned in the effect's own editor: the effect automates its parameter, and the instance's control i+2
+// takes the value (clamped into 0..1 on the way).
+TEST_F(WrapperInstance, EffectAutomationReachesTheControlOfItsParameter)
+{
+    ConfigureRecording(0);
+    CWrapperProcess& process = Make(kKvss, &NewRecordingRTAS, &NewRecordingASP);
+    EffectRecord* effect = process.GetWrapper()->record();
+    auto* recording = asRecording(effect);
+    struct Case
+    {
+        int32_t parameter;
+        float value;
+        double shown;
+    } cases[] = {{0, 0.25f, 0.25}, {3, 1.0f, 1.0}, {2, 1.5f, 1.0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.parameter);
+        recording->host(effect, audioMasterAutomate, c.parameter, 0, nullptr, c.value);
+        ApplyValueRequests(kKvss, fIndex);
+        int32_t value = 0;
+        ASSERT_EQ(Routine<45>()(kKvss, fIndex, c.parameter + 2, &value), 0);
+        EXPECT_NEAR(rtas::ControlValueToDouble(value, 0.0, 1.0), c.shown, 1e-6);
+    }
+}
+
+// An offline render whose connection records are missing copies nothing (no null buffers handed to a copy).
+TEST_F(WrapperInstance, AudioSuiteRenderWithoutRecordsProducesNothing)
+{
+    ConfigureRecording(0);
+    Make(kKvam, &NewRecordingRTAS, &NewRecordingASP);
+    for (uint8_t bypass : {uint8_t(1), uint8_t(0)}) {
+        SCOPED_TRACE(int(bypass));
+        Routine<39>()(kKvam, fIndex, bypass);
+        int32_t produced = 0;
+        ASSERT_EQ(Routine<105>()(kKvam, fIndex, &produced), 0);
+        EXPECT_EQ(produced, 0);
+    }
 }
 
 }  // namespace

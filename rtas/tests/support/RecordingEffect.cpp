@@ -47,6 +47,9 @@ intptr_t dispatcher(EffectRecord* effect, int32_t opcode, int32_t index, intptr_
     record(self, opcode, index, value, opt);
     switch (opcode) {
     case effClose:
+        gLog.closeEntered = 1;
+        while (gLog.holdClose.load() != 0) {
+        }
         gInstances.live.erase(self);
         delete self;
         --gLog.liveInstances;
@@ -144,7 +147,7 @@ float getParameter(EffectRecord* effect, int32_t index)
     return index >= 0 && index < kRecordingMaxParams ? self->values[program(self)][index] : 0.0f;
 }
 
-// Halves the first two inputs into the outputs.
+// Halves the first two inputs into the outputs, and adds up the side-chain rows.
 void processReplacing(EffectRecord* effect, float** inputs, float** outputs, int32_t frames)
 {
     auto* self = asRecording(effect);
@@ -153,6 +156,9 @@ void processReplacing(EffectRecord* effect, float** inputs, float** outputs, int
     }
     record(self, kCallProcessReplacing, frames, 0, 0.0f);
     ++gLog.processCount;
+    for (int32_t key = 0; key < 2; ++key)
+        for (int32_t i = 0; i < frames; ++i)
+            gLog.keySums[key] += double(inputs[2 + key][i]);
     for (int32_t channel = 0; channel < self->record.numOutputs && channel < 2; ++channel)
         for (int32_t i = 0; i < frames; ++i)
             outputs[channel][i] = inputs[channel][i] * 0.5f;

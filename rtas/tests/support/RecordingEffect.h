@@ -67,6 +67,12 @@ struct RecordingLog
     int32_t liveInstances;
     // Process calls so far, readable while the audio thread runs.
     std::atomic<int32_t> processCount;
+    // Sums of every sample the two side-chain rows (inputs 2 and 3) brought, over all process calls.
+    double keySums[2];
+    // When set, the close request spins until cleared (tests of an instance deleted while renders arrive); the
+    // effect notes that it got there.
+    std::atomic<int32_t> holdClose;
+    std::atomic<int32_t> closeEntered;
 };
 
 // The record comes first, so a test turns the wrapper's record pointer into this.
