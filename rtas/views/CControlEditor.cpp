@@ -10,6 +10,7 @@ namespace rtas::views {
 namespace {
 
 constexpr uint16_t kOptionKey = 0x0800;
+constexpr uint16_t kMouseDownEvent = 1;
 
 bool MeansNoControl(uint32_t id)
 {
@@ -90,13 +91,20 @@ void CControlEditor::IdleWhileDown()
 
 void CControlEditor::Click(const EventRecord& event)
 {
+    // A press on a bound control is a gesture the host sees from touch to release.
+    auto* bound = dynamic_cast<CProcessControlView*>(fControlView);
+    const bool touched = bound != nullptr && bound->GetInstance() != nullptr && event.what == kMouseDownEvent;
+    if (touched)
+        bound->TouchControl();
     if (event.modifiers & kOptionKey) {
         SetValue(GetDefaultValue());
         IdleWhileDown();
-        return;
+    } else {
+        CCustomView::Click(event);
+        IdleWhileDown();
     }
-    CCustomView::Click(event);
-    IdleWhileDown();
+    if (touched)
+        bound->ReleaseControl();
 }
 
 bool CControlEditor::IsControlHighlightOn()

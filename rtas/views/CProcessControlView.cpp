@@ -1,9 +1,11 @@
 #include "rtas/views/CProcessControlView.h"
 
+#include "rtas/framework/CEffectProcess.h"
 #include "rtas/framework/CProcess.h"
 #include "rtas/framework/ModuleState.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace rtas::views {
 
@@ -52,6 +54,45 @@ void CProcessControlView::GetValueText(int32_t value, std::string* text, int32_t
     }
     // The instance's length byte is not trusted beyond the room asked for.
     text->assign(reinterpret_cast<const char*>(answer + 1), std::min<size_t>(answer[0], size_t(length)));
+}
+
+CEffectProcess* CProcessControlView::EffectInstance() const
+{
+    return dynamic_cast<CEffectProcess*>(fInstance);
+}
+
+int32_t CProcessControlView::ValueFromText(int32_t* value, const std::string& text)
+{
+    CEffectProcess* instance = EffectInstance();
+    if (instance == nullptr)
+        return CControlView::ValueFromText(value, text);
+    unsigned char pascal[256] = {0};
+    const size_t length = std::min<size_t>(text.size(), 255);
+    pascal[0] = uint8_t(length);
+    std::memcpy(pascal + 1, text.data(), length);
+    return instance->GetControlValueFromText(fIndex, pascal, value);
+}
+
+void CProcessControlView::IsValidTextChar(char character, bool* answer)
+{
+    CEffectProcess* instance = EffectInstance();
+    if (instance == nullptr) {
+        CControlView::IsValidTextChar(character, answer);
+        return;
+    }
+    *answer = instance->IsValidControlCharacter(fIndex, uint8_t(character));
+}
+
+void CProcessControlView::TouchControl()
+{
+    if (CEffectProcess* instance = EffectInstance())
+        instance->TouchControl(fIndex);
+}
+
+void CProcessControlView::ReleaseControl()
+{
+    if (CEffectProcess* instance = EffectInstance())
+        instance->ReleaseControl(fIndex);
 }
 
 void CProcessControlView::Idle(int32_t argument)

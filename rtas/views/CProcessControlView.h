@@ -6,6 +6,7 @@
 #include "rtas/views/CControlView.h"
 
 class CProcess;
+class CEffectProcess;
 
 namespace rtas::views {
 
@@ -19,7 +20,15 @@ public:
     int32_t GetValue() override;
     void SetValue(int32_t value) override;
     void GetValueText(int32_t value, std::string* text, int32_t maxLength) override;
+    // The bound control reads the text and judges the characters (its value model); unbound, the base's answers.
+    int32_t ValueFromText(int32_t* value, const std::string& text) override;
+    void IsValidTextChar(char character, bool* answer) override;
     void Idle(int32_t argument) override;
+
+    // Tell the bound instance that the user touches and releases the control (it relays them to the host as the
+    // start and end of a gesture); nothing while unbound.
+    void TouchControl();
+    void ReleaseControl();
 
     // Binds to (instance, index) and reads the control's value; notify updates every attached editor. A null
     // instance (index 0) unbinds and leaves the last value in place.
@@ -28,6 +37,9 @@ public:
     int32_t GetIndex() const { return fIndex; }
 
 private:
+    // The bound instance as an effect instance (the one that keeps controls), or null.
+    CEffectProcess* EffectInstance() const;
+
     CProcess* fInstance = nullptr;
     int32_t fIndex = 0;
 };

@@ -1,11 +1,11 @@
 #include "rtas/views/DescriptionParser.h"
 
 #include "rtas/framework/CDAEError.h"
+#include "rtas/framework/ModuleInformation.h"
 #include "rtas/framework/PlugInResourceFile.h"
 #include "rtas/framework/host/ToolboxServices.h"
 #include "rtas/views/ViewRegistry.h"
 
-#include <cstdio>
 #include <cstring>
 
 namespace rtas::views {
@@ -13,8 +13,6 @@ namespace {
 
 constexpr int32_t kMalformed = -7400;
 constexpr int32_t kMissing = -7053;
-
-ModuleVersionSource gVersionSource = nullptr;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
@@ -58,8 +56,6 @@ bool StringFromList(int16_t listID, int32_t index, char* out, int32_t* length)
 }
 
 }  // namespace
-
-void SetModuleVersionSource(ModuleVersionSource source) { gVersionSource = source; }
 
 DescriptionParser::DescriptionParser(const ItemRecord& item)
     : fItem(item),
@@ -353,15 +349,10 @@ void DescriptionParser::ResolveFunctions(DescriptionNode* list)
             replacement = GetStringNode(node->next);
             after = node->next->next;
         } else if (node->value == kFunctionShortVersion || node->value == kFunctionLongVersion) {
-            int32_t parts[4] = {0, 0, 0, 0};
-            if (gVersionSource == nullptr || !gVersionSource(parts))
-                throw CDAEError(kMalformed);
-            char text[256];
-            const int length = std::snprintf(text, sizeof text, "%d.%d.%d.%d", int(parts[0]), int(parts[1]),
-                                             int(parts[2]), int(parts[3]));
-            if (length < 0 || length >= 254)
-                throw CDAEError(kMalformed);
-            replacement = TextNodeFromRaw(text, length);
+            // The plug-in module's own file version, as the library's module information reads it.
+            char text[kVersionTextCapacity] = {0};
+            GetPlugInVersionText(text, sizeof text);
+            replacement = TextNodeFromRaw(text, int(strnlen(text, sizeof text)));
         } else {
             throw CDAEError(kMalformed);
         }

@@ -53,9 +53,5 @@ private:
     const DescriptionNode* fNextGroup = nullptr;
 };
 
-// Where "shortVersion" and "longVersion" take the module's file version from (its four parts); a description
-// that asks for the version is no description while none is set.
-using ModuleVersionSource = bool (*)(int32_t parts[4]);
-void SetModuleVersionSource(ModuleVersionSource source);
 
 }  // namespace rtas::views

@@ -2,6 +2,8 @@
 // description, function keywords, making a view from an item, and the bounded reading of item lists.
 #include "ViewsFixture.h"
 
+#include "rtas/framework/ModuleInformation.h"
+
 #include <cstring>
 
 namespace viewtests {
@@ -158,7 +160,6 @@ TEST_F(Descriptions, MalformedTextsAreNoDescription)
         "!Background(('id01' getString(300 9)))",  // no ninth string
         "!Background(('id01' getString(300 3)))",  // a string of 254 characters
         "!Background(('id01' getString(300)))",    // the group needs two integers
-        "!Background(('id01' shortVersion))",      // no version source set
         "!Background(('id01' @))",
         "",
     };
@@ -176,18 +177,14 @@ TEST_F(Descriptions, FunctionKeywordsAreReplacedByTexts)
     EXPECT_EQ(strings.nodes[1].text, "tab\tbed") << "escapes honoured";
     EXPECT_EQ(strings.nodes[2].text, "first");
 
-    SetModuleVersionSource([](int32_t parts[4]) {
-        parts[0] = 1;
-        parts[1] = 2;
-        parts[2] = 3;
-        parts[3] = 40;
-        return true;
-    });
+    // Both version keywords become the plug-in module's own version text.
+    char moduleVersion[rtas::kVersionTextCapacity] = {};
+    rtas::GetPlugInVersionText(moduleVersion, sizeof moduleVersion);
+    ASSERT_GT(std::strlen(moduleVersion), 0u);
     const Parsed version = ParseMembers("'id01' (shortVersion) longVersion");
-    SetModuleVersionSource(nullptr);
     ASSERT_TRUE(version.ok);
-    EXPECT_EQ(version.nodes[2].text, "1.2.3.40");
-    EXPECT_EQ(version.nodes[1].firstMemberText, "1.2.3.40");
+    EXPECT_EQ(version.nodes[2].text, moduleVersion);
+    EXPECT_EQ(version.nodes[1].firstMemberText, moduleVersion);
 }
 
 TEST_F(Descriptions, AViewIsMadeFromItsItem)
