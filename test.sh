@@ -32,6 +32,8 @@ tsan_targets=(qor_concurrency_tests qor_juce_tests)
 if [ -d aax/library ]; then tsan_targets+=(qor_aax_library_concurrency_tests); fi
 # The AAX bridge's processor: audio blocks against parameter and state work (it stands on JUCE).
 if [ -d aax/bridge ] && [ -d thirdparty/juce ]; then tsan_targets+=(qor_aax_bridge_concurrency_tests); fi
+# The RTAS bridge's render gate: renders against an instance's teardown.
+if [ -d rtas/tests/concurrency ]; then tsan_targets+=(qor_rtas_bridge_concurrency_tests); fi
 cmake --build build/tsan -j "$jobs" --target "${tsan_targets[@]}"
 TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build/tsan --output-on-failure -L concurrency
 
