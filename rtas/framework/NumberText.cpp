@@ -3,6 +3,7 @@
 #include "rtas/framework/PascalStrings.h"
 #include "rtas/framework/host/ToolboxServices.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -49,5 +50,39 @@ void AppendFixedDecimals(const double* value, unsigned char* destination, int32_
 }
 
 void AppendFixed3(const double* value, unsigned char* destination) { AppendFixedDecimals(value, destination, 3); }
+
+void AppendTwoDecimals(double value, unsigned char* destination)
+{
+    if (value < 0)
+        AppendCString(255, "-", destination);
+    const double biased = std::fabs(value) + 0.005;
+    const double whole = std::floor(biased);
+    AppendZeroPaddedNumber(SaturatedInteger(whole), destination, 0);
+    AppendCString(255, ".", destination);
+    AppendZeroPaddedNumber(SaturatedInteger(std::floor((biased - whole) * 100.0)), destination, 2);
+}
+
+void AppendDecimals(double value, unsigned char* destination, int32_t count, bool dropZeroInteger)
+{
+    // Nine digits are all a 32-bit fraction holds.
+    const int32_t digits = std::clamp<int32_t>(count, 0, 9);
+    const double scale = std::pow(10.0, digits);
+    const double biased = std::fabs(value) + 0.05 / scale;
+    int32_t whole = SaturatedInteger(std::floor(biased));
+    int32_t fraction = SaturatedInteger(std::floor((biased - std::floor(biased)) * scale + 0.5));
+    if (fraction >= int32_t(scale)) {
+        fraction -= int32_t(scale);
+        if (whole < std::numeric_limits<int32_t>::max())
+            ++whole;
+    }
+    if (value < 0 && (whole != 0 || fraction != 0))
+        AppendCString(255, "-", destination);
+    if (whole != 0 || !dropZeroInteger || digits == 0)
+        AppendZeroPaddedNumber(whole, destination, 0);
+    if (digits == 0)
+        return;
+    AppendCString(255, ".", destination);
+    AppendZeroPaddedNumber(fraction, destination, digits);
+}
 
 }  // namespace rtas

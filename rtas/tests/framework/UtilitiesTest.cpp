@@ -163,6 +163,39 @@ TEST(NumberText, PaddedNumbersAndFixedDecimals)
     EXPECT_EQ(Text(big), "2147483647.000");
 }
 
+TEST(NumberText, RoundedDecimalsCarryIntoTheIntegerAndSignOnlyWhatIsNotZero)
+{
+    struct Two
+    {
+        double value;
+        const char* expected;
+    };
+    const Two two[] = {{2.996, "3.00"}, {12.3449, "12.34"}, {-0.5, "-0.50"}, {0.0, "0.00"}, {-0.001, "-0.00"}};
+    for (const Two& t : two) {
+        unsigned char text[256] = {0};
+        rtas::AppendTwoDecimals(t.value, text);
+        EXPECT_EQ(Text(text), t.expected) << t.value;
+    }
+    struct Decimals
+    {
+        double value;
+        int32_t count;
+        bool dropZeroInteger;
+        const char* expected;
+    };
+    const Decimals decimals[] = {
+        {2.5, 1, false, "2.5"},    {0.96, 1, false, "1.0"},  // the rounded fraction carries
+        {-1.25, 1, false, "-1.3"}, {-0.001, 2, false, "0.00"},  // no sign before a zero
+        {0.5, 2, true, ".50"},     {1.5, 2, true, "1.50"},   {7.6, 0, false, "8"},
+        {0.004, 2, true, ".00"},
+    };
+    for (const Decimals& d : decimals) {
+        unsigned char text[256] = {0};
+        rtas::AppendDecimals(d.value, text, d.count, d.dropZeroInteger);
+        EXPECT_EQ(Text(text), d.expected) << d.value << " with " << d.count;
+    }
+}
+
 TEST(CVoidPtrMapTest, FindSetEraseAndDumpInKeyOrder)
 {
     CVoidPtrMap map;
