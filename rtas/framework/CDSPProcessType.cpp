@@ -3,6 +3,7 @@
 #include "rtas/framework/CDAEError.h"
 #include "rtas/framework/CDSPProcess.h"
 #include "rtas/framework/ErrorHelpers.h"
+#include "rtas/framework/HostRequests.h"
 #include "rtas/framework/ModuleState.h"
 #include "rtas/framework/ResultCodes.h"
 #include "rtas/framework/dsp/CDSP.h"
@@ -175,6 +176,15 @@ CDSPProcessGroup* CDSPProcessType::DSPGroup() const
 {
     // Null while the group is being torn down past its DSP part: nothing is left to tell then.
     return dynamic_cast<CDSPProcessGroup*>(GetGroup());
+}
+
+int32_t CDSPProcessType::QueryHostValue(const int32_t* argument)
+{
+    if (argument == nullptr)
+        throw CDAEError(rtas::kMissingObject);
+    int32_t value = 0;
+    rtas::ThrowCodeIfNonZero(rtas::SendHostQuery(rtas::GetHostCallback(), *argument, &value));
+    return value;
 }
 
 int32_t CDSPProcessType::RegisterInstance(CDSPProcess* process)

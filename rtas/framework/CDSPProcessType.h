@@ -96,6 +96,10 @@ public:
     virtual int32_t DoesLoadFit(const CDSP* object, int32_t load, bool* fits);
     virtual int32_t DoesInstanceFit(CDSPProcess* process, const CDSP* object, bool* fits);
 
+    // Asks the host, through the callback of routine 14, for the value of the identifier in *argument: the value
+    // the host wrote; the host's refusal is raised as CDAEError (-7175 without a callback).
+    int32_t QueryHostValue(const int32_t* argument);
+
     // For the group: the summed DSP load of this type's instances, and whether any of them runs on the object.
     int32_t SumDSPLoad();
     bool UsesDSPObject(const CDSP* object);

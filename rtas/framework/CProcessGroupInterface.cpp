@@ -1,5 +1,6 @@
 #include "rtas/framework/CProcessGroupInterface.h"
 
+#include "rtas/framework/HostRequests.h"
 #include "rtas/framework/ModuleState.h"
 #include "rtas/framework/ResultCodes.h"
 #include "rtas/framework/host/EngineServices.h"
@@ -80,4 +81,42 @@ int32_t CProcessGroupInterface::RequestHost14(int32_t a, int32_t b, int32_t c)
 {
     const int32_t words[] = {a, b, fHostToken, c};
     return SendRequest(14, 16, words, 4);
+}
+
+int32_t CProcessGroupInterface::GroupQueryB() { return rtas::kGroupQueryRefused; }
+
+int32_t CProcessGroupInterface::HostServiceA(int32_t a, int32_t b, int32_t c)
+{
+    return rtas::SendHostThreeArgumentRequest(rtas::GetHostCallback(), a, b, c);
+}
+
+int32_t CProcessGroupInterface::HostServiceB(int32_t a, int32_t b)
+{
+    return rtas::SendHostTwoArgumentRequest(rtas::GetHostCallback(), a, b);
+}
+
+int32_t CProcessGroupInterface::HostServiceC(int32_t a, int32_t* result)
+{
+    return rtas::SendHostQuery(rtas::GetHostCallback(), a, result);
+}
+
+int32_t CProcessGroupInterface::DeleteProcessOf(const SProcessSpecifier& instance)
+{
+    return DeleteProcess(uint32_t(int32_t(instance.typeNumber)), instance.index);
+}
+
+int32_t CProcessGroupInterface::GetControlValueOf(const SControlSpecifier& control, int32_t* value)
+{
+    return GetControlValue(uint32_t(int32_t(control.typeNumber)), control.index, control.control, value);
+}
+
+int32_t CProcessGroupInterface::SetControlValueOf(const SParamSpecifier& parameter)
+{
+    return SetControlValue(uint32_t(int32_t(parameter.typeNumber)), parameter.index, parameter.control,
+                           parameter.value);
+}
+
+int32_t CProcessGroupInterface::GetStemNameOf(const SStemSpecifier& stem, int32_t maxLength, unsigned char* name)
+{
+    return GetStemName(uint32_t(int32_t(stem.typeNumber)), stem.index, stem.kind, maxLength, name);
 }

@@ -6,11 +6,39 @@
 #include "rtas/framework/RoutineDefaults.h"
 #include "rtas/framework/host/PlugInRoutines.h"
 
+#include <cstddef>
 #include <cstdint>
 
 class CProcessGroupInterface
 {
 public:
+    // Records some callers use to name an instance (and a control, parameter or stem of it) in one argument. Their
+    // adapters below widen the 16-bit fields and call the operation.
+    struct SProcessSpecifier
+    {
+        int16_t typeNumber;
+        int16_t index;
+    };
+    struct SControlSpecifier
+    {
+        int16_t typeNumber;
+        int16_t index;
+        int32_t control;
+    };
+    struct SParamSpecifier
+    {
+        int16_t typeNumber;
+        int16_t index;
+        int32_t control;
+        int32_t value;
+    };
+    struct SStemSpecifier
+    {
+        int16_t typeNumber;
+        int16_t index;
+        int32_t kind;
+    };
+
     CProcessGroupInterface();
     virtual ~CProcessGroupInterface() = default;
 
@@ -56,6 +84,25 @@ public:
     int32_t RequestHost12(int32_t a, int32_t b, int32_t c);
     int32_t RequestHost14(int32_t a, int32_t b, int32_t c);
 
+    // Hooks and queries no routine reaches: the hooks and the first and third query answer 0, the second -7102.
+    virtual int32_t GroupHookA() { return 0; }
+    virtual int32_t GroupHookB() { return 0; }
+    virtual int32_t GroupHookC() { return 0; }
+    virtual int32_t GroupQueryA() { return 0; }
+    virtual int32_t GroupQueryB();
+    virtual int32_t GroupQueryC() { return 0; }
+    // Requests to the host through the callback of routine 14 (-7175 without one): three and two words, and a query
+    // whose answer the host writes into *result.
+    virtual int32_t HostServiceA(int32_t a, int32_t b, int32_t c);
+    virtual int32_t HostServiceB(int32_t a, int32_t b);
+    virtual int32_t HostServiceC(int32_t a, int32_t* result);
+
+    // The adapters of the specifier records. Same thread and lock as the operation they call.
+    int32_t DeleteProcessOf(const SProcessSpecifier& instance);
+    int32_t GetControlValueOf(const SControlSpecifier& control, int32_t* value);
+    int32_t SetControlValueOf(const SParamSpecifier& parameter);
+    int32_t GetStemNameOf(const SStemSpecifier& stem, int32_t maxLength, unsigned char* name);
+
     virtual int32_t GetEngineSettingA() const { return fEngineSettingA; }
     virtual int32_t GetEngineSettingB() const { return fEngineSettingB; }
     virtual int32_t GetSampleRate() const { return fSampleRate; }
@@ -71,3 +118,14 @@ private:
 
     int32_t fHostToken = 0;
 };
+
+static_assert(sizeof(CProcessGroupInterface::SProcessSpecifier) == 4, "type number and index, 16 bits each");
+static_assert(sizeof(CProcessGroupInterface::SControlSpecifier) == 8 &&
+                  offsetof(CProcessGroupInterface::SControlSpecifier, control) == 4,
+              "the control after type number and index");
+static_assert(sizeof(CProcessGroupInterface::SParamSpecifier) == 12 &&
+                  offsetof(CProcessGroupInterface::SParamSpecifier, value) == 8,
+              "the value after the control");
+static_assert(sizeof(CProcessGroupInterface::SStemSpecifier) == 8 &&
+                  offsetof(CProcessGroupInterface::SStemSpecifier, kind) == 4,
+              "the stem kind after type number and index");

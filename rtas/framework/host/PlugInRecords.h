@@ -79,6 +79,66 @@ static_assert(offsetof(SFicPlugInChunk, chunkID) == 20, "chunk ID at byte 20");
 static_assert(offsetof(SFicPlugInChunk, flags) == 24, "the word cleared on get at byte 24");
 static_assert(offsetof(SFicPlugInChunk, body) == kPlugInChunkHeaderSize, "the body follows the 56-byte header");
 
+// The records below pass through the plug-in without being read: the plug-in only hands them on or answers them
+// with its defaults. Their layouts are this system's own (host/HostRecordChoices.md lists them).
+
+// The three stem codes of a plug-in type: input, output and side chain.
+struct SFicPlugInStemFormats
+{
+    int32_t inputStem;
+    int32_t outputStem;
+    int32_t sideChainStem;
+};
+// One stem of an instance: its stem code, the number of its first channel, and whether it is active (non-zero).
+struct SFicPlugInStemInfo
+{
+    int32_t stemCode;
+    int32_t firstChannel;
+    int32_t active;
+};
+// A time-code position: the position in samples (high and low word), the frame rate code and flags.
+struct SFicTimeCodeInfo
+{
+    int32_t positionHigh;
+    uint32_t positionLow;
+    int32_t frameRate;
+    int32_t flags;
+};
+// An automation ramp of one control: first and last sample, and the control values there.
+struct SFicAutoTimeRampData
+{
+    int32_t startSample;
+    int32_t endSample;
+    int32_t startValue;
+    int32_t endValue;
+};
+// One automation element of the engine: control number, control value and the sample it applies from.
+struct SFicTDMAutoElem
+{
+    int32_t control;
+    int32_t value;
+    int32_t sampleOffset;
+};
+// An AudioSuite region: start and end positions in samples (high and low word each) and its channel count.
+struct SASPRegion
+{
+    int32_t startHigh;
+    uint32_t startLow;
+    int32_t endHigh;
+    uint32_t endLow;
+    int32_t channels;
+};
+// A list of files: the number of names and the host's array of length-prefixed names.
+struct SFileList
+{
+    int32_t count;
+    const unsigned char* const* names;
+};
+static_assert(sizeof(SFicPlugInStemFormats) == 12 && sizeof(SFicPlugInStemInfo) == 12, "three words each");
+static_assert(sizeof(SFicTimeCodeInfo) == 16 && sizeof(SFicAutoTimeRampData) == 16, "four words each");
+static_assert(sizeof(SFicTDMAutoElem) == 12 && sizeof(SASPRegion) == 20, "three and five words");
+static_assert(offsetof(SFileList, names) == sizeof(int32_t) || sizeof(void*) != 4, "names after the count");
+
 // The parameter block of a request to the host through its component callback. The plug-in fills the words the
 // request needs; the host reads them.
 struct ComponentRecord

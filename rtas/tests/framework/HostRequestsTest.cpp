@@ -1,6 +1,8 @@
 // Requests to the host through its component callback, and the group's requests that carry the host token.
 #include "FrameworkFixture.h"
 
+#include "rtas/framework/CDAEError.h"
+#include "rtas/framework/CDSPProcessType.h"
 #include "rtas/framework/HostRequests.h"
 #include "rtas/framework/host/ToolboxServices.h"
 
@@ -97,6 +99,43 @@ TEST_F(HostRequests, GroupRequestsCarryTheHostTokenAsTheirThirdWord)
     EXPECT_EQ(gSeen[2].request, 14);
     EXPECT_EQ(gSeen[3].request, 10);
     EXPECT_EQ(gSeen[3].words, (std::vector<int32_t>{1, 2, 0xABC, 3, 4}));
+}
+
+TEST_F(HostRequests, TheGroupsHostServicesAndTheTypesQueryGoThroughTheStoredCallback)
+{
+    TestEffectGroup& group = MakeGroup();
+    auto* type = dynamic_cast<CDSPProcessType*>(group.FindProcessType(kKvss));
+    ASSERT_NE(type, nullptr);
+    int32_t result = 0;
+    const int32_t identifier = 31;
+    // Without the callback of routine 14 nothing is sent.
+    EXPECT_EQ(group.HostServiceA(1, 2, 3), -7175);
+    EXPECT_EQ(group.HostServiceB(1, 2), -7175);
+    EXPECT_EQ(group.HostServiceC(1, &result), -7175);
+    try {
+        type->QueryHostValue(&identifier);
+        ADD_FAILURE() << "no exception";
+    } catch (const CDAEError& error) {
+        EXPECT_EQ(error.GetCode(), -7175);
+    }
+    EXPECT_TRUE(gSeen.empty());
+
+    ASSERT_EQ(Routine<14>()(RecordingCallback), 0);
+    EXPECT_EQ(group.HostServiceA(1, 2, 3), 0);
+    EXPECT_EQ(group.HostServiceB(4, 5), 0);
+    EXPECT_EQ(group.HostServiceC(6, &result), 0);
+    EXPECT_EQ(result, 555);
+    EXPECT_EQ(type->QueryHostValue(&identifier), 555);
+    ASSERT_EQ(gSeen.size(), 4u);
+    EXPECT_EQ(gSeen[0].request, 19);
+    EXPECT_EQ(gSeen[0].words, (std::vector<int32_t>{1, 2, 3, 0}));
+    EXPECT_EQ(gSeen[1].request, 20);
+    EXPECT_EQ(gSeen[2].request, 15);
+    EXPECT_EQ(gSeen[3].request, 15);
+    EXPECT_EQ(gSeen[3].words[0], identifier);
+    gAnswer = -9;
+    EXPECT_THROW(type->QueryHostValue(&identifier), CDAEError);
+    EXPECT_EQ(group.GroupQueryB(), -7102);
 }
 
 }  // namespace

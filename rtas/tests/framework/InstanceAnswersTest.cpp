@@ -7,6 +7,7 @@
 #include "rtas/framework/AudioSuiteSupport.h"
 #include "rtas/framework/CDAEError.h"
 #include "rtas/framework/CEffectProcessAS.h"
+#include "rtas/framework/CEffectProcessRTAS.h"
 #include "rtas/framework/PascalStrings.h"
 
 #include <string>
@@ -281,6 +282,82 @@ TEST_F(InstanceAnswers, TheKeyInputIsTheSideChainInputAndItsSlotCarriesTheHostsR
     int32_t index = 0;
     ASSERT_EQ(keyless.CreateProcess(&index), 0);
     EXPECT_EQ(static_cast<RoutedInstance*>(keyless.FindProcess(index))->GetSideChainInput(), -42);
+}
+
+TEST_F(InstanceAnswers, DiscreteControlsTravelInTheControlsStateAsLongs)
+{
+    // Without the host's sharing service a restored value is stored at once (with it, the host echoes it).
+    CEffectTypeAS type(HostFourCC("Kvam"), HostFourCC("QKvp"), 2);
+    type.SetStemFormats(1, 1, 0);
+    type.SetProcessCreator([]() -> CProcess* { return new RoutedInstance; });
+    int32_t index = 0;
+    ASSERT_EQ(type.CreateProcess(&index), 0);
+    auto& instance = *static_cast<RoutedInstance*>(type.FindProcess(index));
+    const uint32_t elck = HostFourCC("elck");
+    const int32_t three = rtas::IntegerToControlValue(3, 0, 4);
+    ASSERT_EQ(type.UpdateControlValue(index, 3, three), 0);
+    ASSERT_EQ(type.UpdateControlValue(index, 2, rtas::DoubleToControlValue(7.5, 0, 10)), 0);
+
+    // The bypass is left out: "d_gain" (8 bytes of name, 8 of value) and "l_mode" (8 and 4) after the magic.
+    int32_t size = 0;
+    ASSERT_EQ(instance.GetChunkSize(elck, &size), 0);
+    ASSERT_EQ(size, 56 + 4 + 16 + 12);
+    std::vector<uint8_t> saved(size_t(size), 0xEE);
+    auto* chunk = reinterpret_cast<SFicPlugInChunk*>(saved.data());
+    ASSERT_EQ(instance.GetChunk(elck, chunk), 0);
+    const uint8_t* entry = saved.data() + 56 + 4 + 16;
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(entry), 8), std::string("l_mode\0\0", 8));
+    EXPECT_EQ(std::vector<uint8_t>(entry + 8, entry + 12), (std::vector<uint8_t>{0, 0, 0, 3}));
+
+    uint8_t equal = 0;
+    ASSERT_EQ(instance.CompareChunk(elck, chunk, &equal), 0);
+    EXPECT_EQ(equal, 1);
+    ASSERT_EQ(type.UpdateControlValue(index, 3, rtas::IntegerToControlValue(1, 0, 4)), 0);
+    ASSERT_EQ(instance.CompareChunk(elck, chunk, &equal), 0);
+    EXPECT_EQ(equal, 0) << "another step of a discrete control is a difference";
+
+    ASSERT_EQ(instance.SetChunk(elck, chunk), 0);
+    int32_t value = 0;
+    instance.GetControlValue(3, &value);
+    EXPECT_EQ(value, three);
+    ASSERT_EQ(instance.CompareChunk(elck, chunk, &equal), 0);
+    EXPECT_EQ(equal, 1);
+}
+
+TEST_F(InstanceAnswers, SpecifierRecordsReachTheInstanceTheyName)
+{
+    int32_t index = 0;
+    RoutedInstance& instance = Make(kKvam, &index);
+    CProcessGroupInterface& group = *fGroup;
+    const int16_t type = int16_t(kKvam);
+    const int16_t number = int16_t(index);
+    const int32_t three = rtas::IntegerToControlValue(3, 0, 4);
+    // With the host's sharing service the value goes out as a request; the host's answer (routine 99) stores it.
+    EXPECT_EQ(group.SetControlValueOf({type, number, 3, three}), 0);
+    ASSERT_EQ(Routine<99>()(kKvam, index, 3, three), 0);
+    int32_t value = 0;
+    EXPECT_EQ(group.GetControlValueOf({type, number, 3}, &value), 0);
+    EXPECT_EQ(value, three);
+    unsigned char name[256] = {0};
+    EXPECT_EQ(group.GetStemNameOf({type, number, 9}, 31, name), -7000);
+    EXPECT_EQ(group.GetControlValueOf({type, int16_t(number + 1), 3}, &value), -7126);
+    EXPECT_EQ(group.DeleteProcessOf({type, number}), 0);
+    EXPECT_EQ(fGroup->FindProcessType(kKvam)->FindProcess(index), nullptr);
+    (void)instance;
+}
+
+TEST_F(InstanceAnswers, ARealTimeOnlyInstanceKeepsTheIdentityItIsSetUpWith)
+{
+    MakeGroup([]() -> CProcess* { return new CEffectProcessRTAS; }, nullptr);
+    ASSERT_EQ(Routine<38>()(0x51), 0);
+    const int32_t index = CreateInstance(kKvms);
+    auto* instance = dynamic_cast<CEffectProcessRTAS*>(fGroup->FindProcessType(kKvms)->FindProcess(index));
+    ASSERT_NE(instance, nullptr);
+    EXPECT_EQ(instance->GetEngineIdentity().manufacturerID, HostFourCC("Qora"));
+    EXPECT_EQ(instance->GetEngineIdentity().productID, HostFourCC("QKvp"));
+    EXPECT_EQ(instance->GetEngineIdentity().typeID, HostFourCC("Kvms"));
+    EXPECT_EQ(instance->GetGroupWord(), 0x51);
+    EXPECT_EQ(instance->GetEngineIndex(), index);
 }
 
 }  // namespace
