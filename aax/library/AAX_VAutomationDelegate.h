@@ -15,6 +15,8 @@ public:
     virtual AAX_Result PostReleaseRequest(AAX_CParamID id) = 0;
     virtual AAX_Result PostSetValueRequest(AAX_CParamID id, AAX_CParamValue normalised) = 0;
     virtual AAX_Result PostCurrentValue(AAX_CParamID id, AAX_CParamValue normalised) = 0;
+    // The host's operation 9 (the touch state), which the library only passes through.
+    virtual AAX_Result HostOperation9(void* a) { return AAX_ERROR_NULL_OBJECT; }
 };
 
 class AAX_VAutomationDelegate final : public AAX_IAutomationDelegate
@@ -33,6 +35,7 @@ public:
     AAX_Result PostReleaseRequest(AAX_CParamID id) override;
     AAX_Result PostSetValueRequest(AAX_CParamID id, AAX_CParamValue normalised) override;
     AAX_Result PostCurrentValue(AAX_CParamID id, AAX_CParamValue normalised) override;
+    AAX_Result HostOperation9(void* a) override;
 
 private:
     const acf::AutomationDelegateTable* table() const;

@@ -70,3 +70,9 @@ AAX_Result AAX_VCollection::GetPluginDefinition(void** out) const
         return AAX_ERROR_NULL_OBJECT;
     return AAX_SUCCESS;
 }
+
+AAX_Result AAX_VCollection::HostOperation11(AAX_IPropertyMap* properties)
+{
+    return hostref::pass(collection_, &acf::CollectionTable::setProperties, AAX_ERROR_NULL_OBJECT,
+                         HostInterfaceOf(properties));
+}

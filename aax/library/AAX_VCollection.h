@@ -21,6 +21,8 @@ public:
     virtual AAX_Result AddPackageName(const char* name) = 0;
     virtual AAX_Result SetPackageVersion(uint32_t version) = 0;
     virtual AAX_IPropertyMap* NewPropertyMap() = 0;
+    // The host's operation 11, which the library only passes through (the map reaches it as its host interface).
+    virtual AAX_Result HostOperation11(AAX_IPropertyMap* properties) = 0;
 };
 
 class AAX_VCollection final : public AAX_ICollection
@@ -38,6 +40,7 @@ public:
     AAX_Result AddPackageName(const char* name) override;
     AAX_Result SetPackageVersion(uint32_t version) override;
     AAX_IPropertyMap* NewPropertyMap() override;
+    AAX_Result HostOperation11(AAX_IPropertyMap* properties) override;
 
     void* HostInterface() const { return collection_; }
     // The host collection's plug-in definition interface, as a new reference into *out; -20004 without one.

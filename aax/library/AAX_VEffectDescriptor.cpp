@@ -72,3 +72,25 @@ AAX_Result AAX_VEffectDescriptor::AddResourceInfo(uint32_t kind, const char* fil
 {
     return table() ? table()->addResourceInfo(descriptor_, kind, fileName) : AAX_ERROR_NULL_OBJECT;
 }
+
+AAX_Result AAX_VEffectDescriptor::HostOperation6(void* a)
+{
+    return hostref::pass(descriptor_, &acf::EffectDescriptorTable::operation6, AAX_ERROR_NULL_OBJECT, a);
+}
+
+AAX_Result AAX_VEffectDescriptor::HostOperation8(AAX_IPropertyMap* properties)
+{
+    return hostref::pass(descriptor_, &acf::EffectDescriptorTable::setProperties, AAX_ERROR_NULL_OBJECT,
+                         HostInterfaceOf(properties));
+}
+
+AAX_Result AAX_VEffectDescriptor::HostOperation10(void* a, void* b, AAX_IPropertyMap* properties)
+{
+    return hostref::pass(descriptor_, &acf::EffectDescriptorTable::operation10, AAX_ERROR_NULL_OBJECT, a, b,
+                         HostInterfaceOf(properties));
+}
+
+AAX_Result AAX_VEffectDescriptor::HostOperation11(void* a, void* b, void* c, void* d)
+{
+    return hostref::pass(descriptor2_, &acf::EffectDescriptorTable::operation11, AAX_ERROR_UNIMPLEMENTED, a, b, c, d);
+}

@@ -26,6 +26,11 @@ AAX_VHostServices::~AAX_VHostServices()
     hostref::release(services_);
 }
 
+AAX_Result AAX_VHostServices::HostOperation3(void* a)
+{
+    return hostref::pass(services_, &acf::HostServicesTable::operation3, AAX_ERROR_NULL_OBJECT, a);
+}
+
 AAX_Result AAX_VHostServices::Log(int32_t level, const char* text)
 {
     if (services_ == nullptr)

@@ -10,6 +10,8 @@ class AAX_IHostServices
 {
 public:
     virtual ~AAX_IHostServices() = default;
+    // The host's operation 3, which the library only passes through.
+    virtual AAX_Result HostOperation3(void* a) = 0;
     virtual AAX_Result Log(int32_t level, const char* text) = 0;
 };
 
@@ -22,6 +24,7 @@ public:
     AAX_VHostServices& operator=(const AAX_VHostServices&) = delete;
 
     // Any thread. -20004 without the host's interface.
+    AAX_Result HostOperation3(void* a) override;
     AAX_Result Log(int32_t level, const char* text) override;
 
     // The process-wide instance (null outside ACFStartup .. ACFShutdown). Created and deleted by those exports only,

@@ -29,6 +29,21 @@ AAX_Result AAX_VPropertyMap::AddProperty(uint32_t number, int32_t value)
     return acf::tableOf<acf::PropertyMapTable>(map_).addProperty(map_, number, value);
 }
 
+AAX_Result AAX_VPropertyMap::HostOperation5(void* a)
+{
+    return hostref::pass(map_, &acf::PropertyMapTable::operation5, AAX_ERROR_NULL_OBJECT, a);
+}
+
+AAX_Result AAX_VPropertyMap::HostOperation6(void* a)
+{
+    return hostref::pass(map2_, &acf::PropertyMapTable::operation6, AAX_ERROR_UNIMPLEMENTED, a);
+}
+
+bool AAX_VPropertyMap::HostOperation7(void* a)
+{
+    return hostref::pass(map2_, &acf::PropertyMapTable::operation7, 0, a) != 0;
+}
+
 void* HostInterfaceOf(const AAX_IPropertyMap* map)
 {
     const auto* proxy = dynamic_cast<const AAX_VPropertyMap*>(map);

@@ -13,6 +13,10 @@ public:
     // Any host thread during description. True when the map holds the property.
     virtual bool GetProperty(uint32_t number, int32_t* value) const = 0;
     virtual AAX_Result AddProperty(uint32_t number, int32_t value) = 0;
+    // The host's operations 5, 6 and 7, which the library only passes through; 7 answers a yes or no.
+    virtual AAX_Result HostOperation5(void* a) = 0;
+    virtual AAX_Result HostOperation6(void* a) = 0;
+    virtual bool HostOperation7(void* a) = 0;
 };
 
 class AAX_VPropertyMap final : public AAX_IPropertyMap
@@ -25,6 +29,10 @@ public:
 
     bool GetProperty(uint32_t number, int32_t* value) const override;
     AAX_Result AddProperty(uint32_t number, int32_t value) override;
+    // -20004 without the host's interface; 6 and 7, on its second interface, -20009 and false without that.
+    AAX_Result HostOperation5(void* a) override;
+    AAX_Result HostOperation6(void* a) override;
+    bool HostOperation7(void* a) override;
 
     // The host interface that stands for this proxy when it is passed to the host.
     void* HostInterface() const { return map_; }

@@ -14,7 +14,11 @@ public:
     virtual ~AAX_IViewContainer() = default;
     virtual int32_t GetType() const = 0;
     virtual void* GetPtr() const = 0;
+    virtual AAX_Result HostOperation5(void* a) = 0;
     virtual AAX_Result SetViewSize(const acf::ViewSize& size) = 0;
+    virtual AAX_Result HostOperation7(void* a) = 0;
+    virtual AAX_Result HostOperation8(void* a) = 0;
+    virtual AAX_Result HostOperation9(void* a) = 0;
 };
 
 class AAX_VViewContainer final : public AAX_IViewContainer
@@ -27,10 +31,15 @@ public:
 
     void** HostInterfaceSlot() { return &container_; }
 
-    // Host GUI thread. Without the host's interface each answers 0.
+    // Host GUI thread. Without the host's interface the type, the view and the size answer 0, the operations the
+    // library only passes through (HostOperationN is the host's operation N) -20009.
     int32_t GetType() const override;
     void* GetPtr() const override;
+    AAX_Result HostOperation5(void* a) override;
     AAX_Result SetViewSize(const acf::ViewSize& size) override;
+    AAX_Result HostOperation7(void* a) override;
+    AAX_Result HostOperation8(void* a) override;
+    AAX_Result HostOperation9(void* a) override;
 
 private:
     void* container_ = nullptr;

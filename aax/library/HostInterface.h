@@ -15,4 +15,14 @@ void addReference(void* object);
 // Releases and nulls the reference (nothing for null).
 void release(void*& object);
 
+// Operation `operation` of object's table called with words, unchanged, and its result unchanged; `missing` when
+// object is null. What every proxy's pass-through operations do.
+template <typename Table, typename Operation, typename... Words>
+acf::Result pass(void* object, Operation Table::*operation, acf::Result missing, Words... words)
+{
+    if (object == nullptr)
+        return missing;
+    return (acf::tableOf<Table>(object).*operation)(object, words...);
+}
+
 }  // namespace hostref

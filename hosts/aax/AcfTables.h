@@ -19,7 +19,10 @@
 //  - The render callback gets the first and the end of an array of pointers to instance render contexts
 //    (RenderCallback).
 //  - Automation delegate operations 3..9: register, unregister, touch, release, post a set request, post the current
-//    value, and (never called by the plug-in) ask the touch state.
+//    value, and ask the touch state (which the plug-in only passes through).
+//  - Operations the plug-in only passes through for others (it calls none of them itself; see PassThrough) take
+//    pointer-sized words: one each, unless the table gives their count. An argument that is a property map is the
+//    map's host interface. Controller operation 22 writes an interface pointer through its one argument.
 //  - GetParameterShortTitle takes (identifier, text, length), as the effect-parameters base declares it.
 //  - The bundle identifier is passed with its enclosing double-quote characters, as the description writes it.
 //  - A component's render callback is added with exactly (callback, property map); nothing further.
@@ -111,6 +114,14 @@ struct UnknownTable
 // A slot the plug-in never calls: its arguments are the host's business. Kept so later slots keep their numbers.
 using ReservedSlot = void*;
 
+// Operations the plug-in's proxies only pass through: their words go to the host unchanged, and the host's result
+// comes back unchanged. The number says how many words an operation takes.
+using PassThrough = Result (*)(void* self, void* a);
+using PassThrough3 = Result (*)(void* self, void* a, void* b, void* c);
+using PassThrough4 = Result (*)(void* self, void* a, void* b, void* c, void* d);
+using PassThrough5 = Result (*)(void* self, void* a, void* b, void* c, void* d, void* e);
+using PassThrough6 = Result (*)(void* self, void* a, void* b, void* c, void* d, void* e, void* f);
+
 struct ComponentFactoryTable
 {
     UnknownTable unknown;
@@ -134,12 +145,12 @@ struct EffectDescriptorTable
     Result (*addComponent)(void* self, void* componentDescriptor);                          // 3
     Result (*addName)(void* self, const char* name);                                        // 4
     Result (*addCategory)(void* self, uint32_t categoryBits);                               // 5
-    ReservedSlot reserved6;                                                                 // 6
+    PassThrough operation6;                                                                 // 6
     Result (*addProcPtr)(void* self, void* factory, uint32_t kind);                         // 7
     Result (*setProperties)(void* self, void* propertyMap);                                 // 8
     Result (*addResourceInfo)(void* self, uint32_t kind, const char* fileName);             // 9
-    ReservedSlot reserved10;                                                                // 10
-    ReservedSlot reserved11;  // 11, on the second interface
+    PassThrough3 operation10;  // 10: the third word is a property map
+    PassThrough4 operation11;  // 11, on the second interface
 };
 
 // Kinds of AddProcPtr.
@@ -149,18 +160,21 @@ constexpr uint32_t kProcEffectGui = 1;
 struct ComponentDescriptorTable
 {
     UnknownTable unknown;
-    ReservedSlot reserved3, reserved4;                                                       // 3, 4
+    PassThrough operation3;                                                                  // 3
+    PassThrough operation4;                                                                  // 4
     Result (*addAudioIn)(void* self, int32_t field);                                         // 5
     Result (*addAudioOut)(void* self, int32_t field);                                        // 6
     Result (*addAudioBufferLength)(void* self, int32_t field);                               // 7
-    ReservedSlot reserved8, reserved9, reserved10;                                           // 8..10
+    PassThrough operation8, operation9, operation10;                                         // 8..10
     Result (*addDataInPort)(void* self, int32_t field, uint32_t packetSize, int32_t kind);  // 11
-    ReservedSlot reserved12;                                                                 // 12
+    PassThrough operation12;                                                                 // 12
     Result (*addPrivateData)(void* self, int32_t field, int32_t size, int32_t options);      // 13
-    ReservedSlot reserved14, reserved15;                                                     // 14, 15
+    PassThrough operation14;                                                                 // 14
+    PassThrough4 operation15;                                                                // 15
     Result (*addProcessProc)(void* self, void* renderCallback, void* propertyMap);          // 16
-    ReservedSlot reserved17, reserved18;                                                     // 17, 18
-    ReservedSlot reserved19;  // 19, on the second interface
+    PassThrough6 operation17;  // 17: the third word is a property map
+    PassThrough operation18;   // 18
+    PassThrough operation19;   // 19, on the second interface
 };
 
 struct PropertyMapTable
@@ -168,8 +182,10 @@ struct PropertyMapTable
     UnknownTable unknown;
     Bool32 (*getProperty)(void* self, uint32_t number, int32_t* value);  // 3: 1 when held
     Result (*addProperty)(void* self, uint32_t number, int32_t value);   // 4
-    ReservedSlot reserved5;                                              // 5
-    ReservedSlot reserved6, reserved7;  // 6, 7, on the second interface
+    PassThrough operation5;                                              // 5
+    // On the second interface:
+    PassThrough operation6;                 // 6
+    Bool32 (*operation7)(void* self, void* a);  // 7: a yes or no
 };
 
 // Property numbers the description uses (10..351 is the range a duplicate copies).
@@ -179,16 +195,20 @@ constexpr uint32_t kPropertyLast = 351;
 struct ControllerTable
 {
     UnknownTable unknown;
-    ReservedSlot reserved3;                                                         // 3
+    PassThrough operation3;                                                         // 3
     Result (*getSampleRate)(void* self, float* rate);                               // 4
     Result (*getInputStem)(void* self, uint32_t* stem);                             // 5
     Result (*getOutputStem)(void* self, uint32_t* stem);                            // 6
-    ReservedSlot reserved7, reserved8, reserved9;                                   // 7..9
+    PassThrough operation7, operation8, operation9;                                 // 7..9
     Result (*setSignalLatency)(void* self, int32_t samples);                        // 10
-    ReservedSlot reserved11;                                                        // 11
+    PassThrough operation11;                                                        // 11
     Result (*postPacket)(void* self, int32_t port, const void* data, uint32_t size);  // 12
-    ReservedSlot reserved13to19[7];                                                 // 13..19
-    ReservedSlot reserved20to23[4];  // 20..23, on the second interface
+    PassThrough operation13, operation14, operation15, operation16, operation17, operation18,
+        operation19;  // 13..19
+    // On the second interface:
+    PassThrough operation20, operation21;        // 20, 21
+    Result (*operation22)(void* self, void** out);  // 22: an interface pointer through out
+    PassThrough operation23;                     // 23
 };
 
 struct TransportTable
@@ -200,11 +220,13 @@ struct TransportTable
     Result (*getTickPosition)(void* self, int64_t* ticks);                               // 6
     Result (*getLoop)(void* self, Bool32* looping, int64_t* startTick, int64_t* endTick);  // 7
     Result (*getSamplePosition)(void* self, int64_t* sample);                            // 8
-    ReservedSlot reserved9to12[4];                                                       // 9..12
+    PassThrough operation9;                                                              // 9
+    PassThrough5 operation10;                                                            // 10
+    PassThrough operation11, operation12;                                                // 11, 12
     // On the second interface:
     Result (*getSelectionStart)(void* self, int64_t* sample);                   // 13
     Result (*getFrameRate)(void* self, int32_t* rateCode, int64_t* offset);     // 14
-    ReservedSlot reserved15, reserved16;                                        // 15, 16
+    PassThrough operation15, operation16;                                       // 15, 16
 };
 
 struct AutomationDelegateTable
@@ -216,7 +238,7 @@ struct AutomationDelegateTable
     Result (*release)(void* self, AAX_CParamID id);                                 // 6
     Result (*postSetValueRequest)(void* self, AAX_CParamID id, AAX_CParamValue n);  // 7
     Result (*postCurrentValue)(void* self, AAX_CParamID id, AAX_CParamValue n);     // 8
-    ReservedSlot reserved9;                                                         // 9: touch state
+    PassThrough operation9;                                                         // 9: touch state
 };
 
 // The size record of a view: two floats, vertical first.
@@ -234,15 +256,15 @@ struct ViewContainerTable
     UnknownTable unknown;
     int32_t (*getType)(void* self);                              // 3
     void* (*getView)(void* self);                                // 4
-    ReservedSlot reserved5;                                      // 5
+    PassThrough operation5;                                      // 5
     Result (*setViewSize)(void* self, const ViewSize* size);     // 6
-    ReservedSlot reserved7, reserved8, reserved9;                // 7..9
+    PassThrough operation7, operation8, operation9;              // 7..9
 };
 
 struct HostServicesTable
 {
     UnknownTable unknown;
-    ReservedSlot reserved3;                                      // 3
+    PassThrough operation3;                                      // 3
     Result (*log)(void* self, int32_t level, const char* text);  // 4
 };
 
@@ -309,27 +331,49 @@ ACF_SLOT_AT(CollectionTable, setProperties, 11);
 ACF_SLOT_AT(EffectDescriptorTable, addComponent, 3);
 ACF_SLOT_AT(EffectDescriptorTable, addProcPtr, 7);
 ACF_SLOT_AT(EffectDescriptorTable, addResourceInfo, 9);
-ACF_SLOT_AT(EffectDescriptorTable, reserved11, 11);
+ACF_SLOT_AT(EffectDescriptorTable, operation6, 6);
+ACF_SLOT_AT(EffectDescriptorTable, operation10, 10);
+ACF_SLOT_AT(EffectDescriptorTable, operation11, 11);
 ACF_SLOT_AT(ComponentDescriptorTable, addAudioIn, 5);
 ACF_SLOT_AT(ComponentDescriptorTable, addDataInPort, 11);
 ACF_SLOT_AT(ComponentDescriptorTable, addPrivateData, 13);
 ACF_SLOT_AT(ComponentDescriptorTable, addProcessProc, 16);
-ACF_SLOT_AT(ComponentDescriptorTable, reserved19, 19);
+ACF_SLOT_AT(ComponentDescriptorTable, operation3, 3);
+ACF_SLOT_AT(ComponentDescriptorTable, operation8, 8);
+ACF_SLOT_AT(ComponentDescriptorTable, operation14, 14);
+ACF_SLOT_AT(ComponentDescriptorTable, operation15, 15);
+ACF_SLOT_AT(ComponentDescriptorTable, operation17, 17);
+ACF_SLOT_AT(ComponentDescriptorTable, operation19, 19);
 ACF_SLOT_AT(PropertyMapTable, getProperty, 3);
 ACF_SLOT_AT(PropertyMapTable, addProperty, 4);
-ACF_SLOT_AT(PropertyMapTable, reserved7, 7);
+ACF_SLOT_AT(PropertyMapTable, operation5, 5);
+ACF_SLOT_AT(PropertyMapTable, operation7, 7);
 ACF_SLOT_AT(ControllerTable, getSampleRate, 4);
 ACF_SLOT_AT(ControllerTable, setSignalLatency, 10);
 ACF_SLOT_AT(ControllerTable, postPacket, 12);
-ACF_SLOT_AT(ControllerTable, reserved20to23, 20);
+ACF_SLOT_AT(ControllerTable, operation3, 3);
+ACF_SLOT_AT(ControllerTable, operation11, 11);
+ACF_SLOT_AT(ControllerTable, operation13, 13);
+ACF_SLOT_AT(ControllerTable, operation19, 19);
+ACF_SLOT_AT(ControllerTable, operation20, 20);
+ACF_SLOT_AT(ControllerTable, operation22, 22);
+ACF_SLOT_AT(ControllerTable, operation23, 23);
 ACF_SLOT_AT(TransportTable, getTempo, 3);
 ACF_SLOT_AT(TransportTable, getSamplePosition, 8);
+ACF_SLOT_AT(TransportTable, operation9, 9);
+ACF_SLOT_AT(TransportTable, operation10, 10);
+ACF_SLOT_AT(TransportTable, operation12, 12);
 ACF_SLOT_AT(TransportTable, getSelectionStart, 13);
 ACF_SLOT_AT(TransportTable, getFrameRate, 14);
+ACF_SLOT_AT(TransportTable, operation16, 16);
 ACF_SLOT_AT(AutomationDelegateTable, registerParameter, 3);
 ACF_SLOT_AT(AutomationDelegateTable, postCurrentValue, 8);
+ACF_SLOT_AT(AutomationDelegateTable, operation9, 9);
 ACF_SLOT_AT(ViewContainerTable, getType, 3);
+ACF_SLOT_AT(ViewContainerTable, operation5, 5);
 ACF_SLOT_AT(ViewContainerTable, setViewSize, 6);
+ACF_SLOT_AT(ViewContainerTable, operation9, 9);
+ACF_SLOT_AT(HostServicesTable, operation3, 3);
 ACF_SLOT_AT(HostServicesTable, log, 4);
 ACF_SLOT_AT(StringTable, assignString, 6);
 

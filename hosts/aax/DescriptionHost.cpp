@@ -43,14 +43,9 @@ acf::Result setPackageVersion(void* self, uint32_t version)
     c->packageVersion = version;
     return 0;
 }
-acf::Result collectionProperties(void* self, void* map)
-{
-    static_cast<Collection*>(self)->log->add("collection.setProperties");
-    return 0;
-}
 const acf::CollectionTable kCollectionTable = {unknownSlots(), nullptr, nullptr, nullptr, nullptr, &addEffect,
                                                &setManufacturerName, &addPackageName, &setPackageVersion,
-                                               &collectionProperties};
+                                               &passed1<11>};
 
 // Effect descriptor.
 acf::Result addComponent(void* self, void* component)
@@ -81,11 +76,6 @@ acf::Result addProcPtr(void* self, void* factory, uint32_t kind)
     d->procs.push_back({reinterpret_cast<acf::FactoryFunction>(factory), kind});
     return 0;
 }
-acf::Result effectProperties(void* self, void* map)
-{
-    static_cast<EffectDescriptor*>(self)->log->add("effect.setProperties");
-    return 0;
-}
 acf::Result addResourceInfo(void* self, uint32_t kind, const char* file)
 {
     auto* d = static_cast<EffectDescriptor*>(self);
@@ -93,10 +83,10 @@ acf::Result addResourceInfo(void* self, uint32_t kind, const char* file)
     d->resources.emplace_back(kind, text(file));
     return 0;
 }
-const acf::EffectDescriptorTable kEffectTable = {unknownSlots(), &addComponent,     &addName,
-                                                 &addCategory,   nullptr,           &addProcPtr,
-                                                 &effectProperties, &addResourceInfo, nullptr,
-                                                 nullptr};
+const acf::EffectDescriptorTable kEffectTable = {unknownSlots(),    &addComponent,    &addName,
+                                                 &addCategory,      &passed1<6>,      &addProcPtr,
+                                                 &passed1<8>,       &addResourceInfo, &passed3<10>,
+                                                 &passed4<11>};
 
 // Component descriptor.
 acf::Result addField(void* self, const char* kind, int32_t index, int32_t size, int32_t option)
@@ -134,6 +124,17 @@ acf::ComponentDescriptorTable makeComponentTable()
     table.addDataInPort = &addDataInPort;
     table.addPrivateData = &addPrivateData;
     table.addProcessProc = &addProcessProc;
+    table.operation3 = &passed1<3>;
+    table.operation4 = &passed1<4>;
+    table.operation8 = &passed1<8>;
+    table.operation9 = &passed1<9>;
+    table.operation10 = &passed1<10>;
+    table.operation12 = &passed1<12>;
+    table.operation14 = &passed1<14>;
+    table.operation15 = &passed4<15>;
+    table.operation17 = &passed6<17>;
+    table.operation18 = &passed1<18>;
+    table.operation19 = &passed1<19>;
     return table;
 }
 const acf::ComponentDescriptorTable kComponentTable = makeComponentTable();
@@ -158,7 +159,13 @@ acf::Result addProperty(void* self, uint32_t number, int32_t value)
     m->properties.emplace_back(number, value);
     return 0;
 }
-const acf::PropertyMapTable kPropertyMapTable = {unknownSlots(), &getProperty, &addProperty, nullptr, nullptr, nullptr};
+acf::Bool32 propertyOperation7(void* self, void* a)
+{
+    recordPassed(self, 7, {a});
+    return 1;
+}
+const acf::PropertyMapTable kPropertyMapTable = {unknownSlots(), &getProperty, &addProperty,
+                                                 &passed1<5>,    &passed1<6>,  &propertyOperation7};
 
 // Host services.
 acf::Result logLine(void* self, int32_t level, const char* line)
@@ -169,7 +176,7 @@ acf::Result logLine(void* self, int32_t level, const char* line)
     s->logLines.emplace_back(level, text(line));
     return 0;
 }
-const acf::HostServicesTable kServicesTable = {unknownSlots(), nullptr, &logLine};
+const acf::HostServicesTable kServicesTable = {unknownSlots(), &passed1<3>, &logLine};
 
 const acf::UnknownTable kPlainTable = unknownSlots();
 

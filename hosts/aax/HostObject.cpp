@@ -73,6 +73,14 @@ acf::UnknownTable unknownSlots()
     return {&query, &addReference, &release};
 }
 
+acf::Result recordPassed(void* self, int operation, std::vector<void*> words)
+{
+    auto* object = static_cast<HostObject*>(self);
+    object->log->add(object->name + ".operation" + std::to_string(operation));
+    object->passed.push_back({operation, std::move(words)});
+    return passedResult(operation);
+}
+
 std::string uidText(const acf::Uid& uid)
 {
     char text[40];

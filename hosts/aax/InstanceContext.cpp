@@ -48,6 +48,13 @@ acf::Result postPacket(void* self, int32_t port, const void* data, uint32_t size
     c->packets.push_back({port, std::vector<uint8_t>(bytes, bytes + size)});
     return 0;
 }
+// Answers the controller itself as the interface pointer.
+acf::Result controllerOperation22(void* self, void** out)
+{
+    recordPassed(self, 22, {out});
+    *out = self;
+    return passedResult(22);
+}
 acf::ControllerTable makeControllerTable()
 {
     acf::ControllerTable table{};
@@ -57,6 +64,22 @@ acf::ControllerTable makeControllerTable()
     table.getOutputStem = &getOutputStem;
     table.setSignalLatency = &setSignalLatency;
     table.postPacket = &postPacket;
+    table.operation3 = &passed1<3>;
+    table.operation7 = &passed1<7>;
+    table.operation8 = &passed1<8>;
+    table.operation9 = &passed1<9>;
+    table.operation11 = &passed1<11>;
+    table.operation13 = &passed1<13>;
+    table.operation14 = &passed1<14>;
+    table.operation15 = &passed1<15>;
+    table.operation16 = &passed1<16>;
+    table.operation17 = &passed1<17>;
+    table.operation18 = &passed1<18>;
+    table.operation19 = &passed1<19>;
+    table.operation20 = &passed1<20>;
+    table.operation21 = &passed1<21>;
+    table.operation22 = &controllerOperation22;
+    table.operation23 = &passed1<23>;
     return table;
 }
 const acf::ControllerTable kControllerTable = makeControllerTable();
@@ -122,6 +145,12 @@ acf::TransportTable makeTransportTable()
     table.getSamplePosition = &getSamplePosition;
     table.getSelectionStart = &getSelectionStart;
     table.getFrameRate = &getFrameRate;
+    table.operation9 = &passed1<9>;
+    table.operation10 = &passed5<10>;
+    table.operation11 = &passed1<11>;
+    table.operation12 = &passed1<12>;
+    table.operation15 = &passed1<15>;
+    table.operation16 = &passed1<16>;
     return table;
 }
 const acf::TransportTable kTransportTable = makeTransportTable();
@@ -145,7 +174,7 @@ acf::Result post(void* self, AAX_CParamID id, AAX_CParamValue n) { return automa
 acf::Result current(void* self, AAX_CParamID id, AAX_CParamValue n) { return automationEvent(self, "current", id, n); }
 const acf::AutomationDelegateTable kAutomationTable = {unknownSlots(), &registerParameter, &unregisterParameter,
                                                        &touch,         &release,           &post,
-                                                       &current,       nullptr};
+                                                       &current,       &passed1<9>};
 
 // View container.
 int32_t getType(void* self)
@@ -163,8 +192,8 @@ acf::Result setViewSize(void* self, const acf::ViewSize* size)
     v->sizes.push_back(*size);
     return 0;
 }
-const acf::ViewContainerTable kViewTable = {unknownSlots(), &getType, &getView, nullptr, &setViewSize,
-                                            nullptr,        nullptr,  nullptr};
+const acf::ViewContainerTable kViewTable = {unknownSlots(), &getType,    &getView,    &passed1<5>, &setViewSize,
+                                            &passed1<7>,    &passed1<8>, &passed1<9>};
 
 const acf::UnknownTable kPlainTable = unknownSlots();
 
@@ -180,6 +209,8 @@ InstanceContext::InstanceContext(ContextOptions options)
     context_.answers.emplace_back(acf::kIidUnknown, &context_);
     if (options.controller)
         context_.answers.emplace_back(acf::kIidController, &controller_);
+    if (options.controller2)
+        context_.answers.emplace_back(acf::kIidController2, &controller_);
     if (options.transport)
         context_.answers.emplace_back(acf::kIidTransport, &transport_);
     if (options.transport2)

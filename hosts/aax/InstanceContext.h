@@ -16,6 +16,7 @@ namespace aaxkit {
 struct ContextOptions
 {
     bool controller = true;
+    bool controller2 = true;
     bool transport = true;
     bool transport2 = true;
     bool automation = true;
