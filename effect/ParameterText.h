@@ -28,6 +28,11 @@ enum ParameterIndex : int32_t
     kUnused15 = 15,
 };
 
+// The sizes of the host's buffers the effect writes a parameter's texts into, terminator included: units and
+// display texts hold eight characters, a name one more (the longest, "Threshold").
+constexpr size_t kParameterTextSize = 9;
+constexpr size_t kParameterNameSize = 10;
+
 // "" for indices outside 0..15.
 const char* parameterName(int32_t index);
 

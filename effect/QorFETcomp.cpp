@@ -8,6 +8,8 @@
 #include "effect/ParameterText.h"
 #include "effect/editor/Qor245Editor.h"
 #include "effect/vst2/Opcodes.h"
+#include "platform/Clock.h"
+#include "platform/MutexScope.h"
 
 namespace {
 
@@ -16,6 +18,8 @@ constexpr int32_t kVendorVersion = 1000;
 constexpr const char* kEffectName = "Qor Kalvenor";
 constexpr const char* kVendor = "qor-velmont.com";
 constexpr const char* kProduct = "Qor Kalvenor - FET type compressor";
+// The identity texts' buffers (opcodes 45, 47, 48), terminator included.
+constexpr size_t kIdentityTextSize = 64;
 const char* const kCapabilities[] = {"offline", "plugAsChannelInsert", "mixDryWet", "1in1out", "1in2out", "2in2out"};
 
 struct StepSet
@@ -30,23 +34,6 @@ bool isPlaceholder(int32_t index)
 {
     return index == kUnused3 || index == kUnused7 || index == kUnused14 || index == kUnused15;
 }
-
-// Holds the effect mutex for a scope; does nothing when the mutex could not be created or taken.
-class MutexScope
-{
-public:
-    MutexScope(platform::Mutex* mutex, bool held) : mutex_(held ? mutex : nullptr) {}
-    ~MutexScope()
-    {
-        if (mutex_)
-            mutex_->unlock();
-    }
-    MutexScope(const MutexScope&) = delete;
-    MutexScope& operator=(const MutexScope&) = delete;
-
-private:
-    platform::Mutex* mutex_;
-};
 
 }  // namespace
 
@@ -72,17 +59,24 @@ QorFETcomp::QorFETcomp(HostCallback hostCallback) : CPresetSystemEffect(hostCall
     // The host does not hold the record yet: the callbacks this sends arrive with its reserved words still 0.
     setCurrentProgram(0);
 
-    ownedEditor_.reset(new (std::nothrow) Qor245Editor(this));
-    setEditor(ownedEditor_.get());
+    try {
+        ownedEditor_.reset(new (std::nothrow) Qor245Editor(this));
+        setEditor(ownedEditor_.get());
 
-    suspend();
-    resume();
-    suspend();
+        suspend();
+        resume();
+        suspend();
 
-    // The user's stored default bank and preset (and the remembered file locations) come back with every new
-    // instance; a host restoring a session replaces them through setChunk afterwards.
-    if (ownedEditor_)
-        ownedEditor_->loadStartupDefaults();
+        // The user's stored default bank and preset (and the remembered file locations) come back with every new
+        // instance; a host restoring a session replaces them through setChunk afterwards.
+        if (ownedEditor_)
+            ownedEditor_->loadStartupDefaults();
+    } catch (...) {
+        // The editor registered itself with the effect as it was built: ownedEditor_ frees it (or it is already
+        // gone, when its own construction threw), so the base teardown must not free it again.
+        setEditor(nullptr);
+        throw;
+    }
 }
 
 QorFETcomp::~QorFETcomp()
@@ -131,13 +125,16 @@ void QorFETcomp::applyToCore(int32_t index, float v)
 void QorFETcomp::setParameter(int32_t index, float value)
 {
     const float v = clampNormalised(value);
-    bool held = false;
-    if (mutex_) {
-        held = mutex_->lockFor(kParameterWaitMs);
-        if (!held)
-            return;
-    }
-    MutexScope scope(mutex_.get(), held);
+    // One wait of at most 500 ms in all: the bank lock first (the order every holder of both takes them in), then
+    // the effect mutex with what is left.
+    const uint32_t started = platform::tickCount();
+    platform::MutexScope bankLock(bankMutex(), kParameterWaitMs);
+    if (bankMutex() && !bankLock.held())
+        return;
+    const uint32_t waited = platform::tickCount() - started;
+    platform::MutexScope effectLock(mutex_.get(), waited < kParameterWaitMs ? kParameterWaitMs - waited : 0);
+    if (mutex_ && !effectLock.held())
+        return;
 
     if (index >= 0 && index < kProgramParams) {
         values_[index].store(v, std::memory_order_relaxed);
@@ -163,16 +160,14 @@ float QorFETcomp::getParameter(int32_t index)
 
 void QorFETcomp::suspend()
 {
-    bool held = mutex_ && mutex_->lock();
-    MutexScope scope(mutex_.get(), held);
+    platform::MutexScope lock(mutex_.get());
     core_->reset();
 }
 
 void QorFETcomp::resume()
 {
     CPresetSystemEffect::resume();
-    bool held = mutex_ && mutex_->lock();
-    MutexScope scope(mutex_.get(), held);
+    platform::MutexScope lock(mutex_.get());
     core_->setSampleRate(getSampleRate());
     core_->prepare();
 }
@@ -182,8 +177,7 @@ void QorFETcomp::processBlock(Sample** inputs, Sample** outputs, int32_t sampleF
 {
     if (!inputs || !outputs || !inputs[0] || !outputs[0])
         return;
-    bool held = mutex_ && mutex_->lock();
-    MutexScope scope(mutex_.get(), held);
+    platform::MutexScope lock(mutex_.get());
     const bool stereo =
         inputs[1] != nullptr && inputs[1] != inputs[0] && outputStereo_.load(std::memory_order_relaxed);
     if (core_->power())
@@ -202,7 +196,7 @@ void QorFETcomp::processDoubleReplacing(double** inputs, double** outputs, int32
     processBlock(inputs, outputs, sampleFrames);
 }
 
-void QorFETcomp::getParameterLabel(int32_t index, char* text) { std::strcpy(text, "  "); }
+void QorFETcomp::getParameterLabel(int32_t index, char* text) { std::snprintf(text, kParameterTextSize, "  "); }
 
 void QorFETcomp::getParameterDisplay(int32_t index, char* text)
 {
@@ -215,11 +209,13 @@ void QorFETcomp::getParameterDisplay(int32_t index, char* text)
     } else {
         v = index >= 0 && index < kProgramParams ? values_[index].load(std::memory_order_relaxed) : 0.0f;
     }
-    // Display buffers hold eight characters and a terminator; no text of this effect is longer.
-    parameterDisplay(index, v, text, 9);
+    parameterDisplay(index, v, text, kParameterTextSize);
 }
 
-void QorFETcomp::getParameterName(int32_t index, char* text) { std::strcpy(text, parameterName(index)); }
+void QorFETcomp::getParameterName(int32_t index, char* text)
+{
+    std::snprintf(text, kParameterNameSize, "%s", parameterName(index));
+}
 
 bool QorFETcomp::getParameterProperties(int32_t index, ParameterProperties* properties)
 {
@@ -268,19 +264,19 @@ int32_t QorFETcomp::getPlugCategory() { return static_cast<int32_t>(kPlugCategor
 
 bool QorFETcomp::getEffectName(char* name)
 {
-    std::strcpy(name, kEffectName);
+    std::snprintf(name, kIdentityTextSize, "%s", kEffectName);
     return true;
 }
 
 bool QorFETcomp::getVendorString(char* text)
 {
-    std::strcpy(text, kVendor);
+    std::snprintf(text, kIdentityTextSize, "%s", kVendor);
     return true;
 }
 
 bool QorFETcomp::getProductString(char* text)
 {
-    std::strcpy(text, kProduct);
+    std::snprintf(text, kIdentityTextSize, "%s", kProduct);
     return true;
 }
 

@@ -22,8 +22,9 @@ public:
     void processReplacing(float** inputs, float** outputs, int32_t sampleFrames) override;
     void processDoubleReplacing(double** inputs, double** outputs, int32_t sampleFrames) override;
 
-    // Any thread. Clamps to 0..1, waits at most 500 ms for the effect mutex and drops the change when it could not
-    // be had (the audio path holds the mutex for one block, so that wait only runs out when audio has stalled).
+    // Any thread. Clamps to 0..1, waits at most 500 ms in all for the bank lock and then the effect mutex, and drops
+    // the change when either could not be had (the audio path holds the mutex for one block, and state work the
+    // bank lock for one chunk or program change, so that wait only runs out when one of them has stalled).
     void setParameter(int32_t index, float value) override;
     // Any thread; no lock. Index 17 answers the meter value.
     float getParameter(int32_t index) override;
@@ -53,6 +54,11 @@ public:
 
     const CompressorCore& core() const { return *core_; }
     bool outputStereo() const { return outputStereo_; }
+
+protected:
+    // The effect mutex: the audio path's lock, which setParameter takes for one change. Null when the operating
+    // system could not create it.
+    platform::Mutex* effectMutex() const { return mutex_.get(); }
 
 private:
     template <typename Sample>

@@ -4,6 +4,7 @@
 #include "effect/presets/RecordWalker.h"
 #include "effect/presets/RecordWriter.h"
 #include "effect/presets/StreamSupport.h"
+#include "platform/MutexScope.h"
 
 constexpr int32_t kAuxParameterBase = 16;  // auxiliary index i is parameter 16 + i
 
@@ -12,6 +13,8 @@ std::vector<uint8_t> CPresetSystemEditor::writeAuxStream()
     CPresetSystemEffect* effect = presetEffect_;
     if (!effect || !effect->bank())
         return {};
+    // Automation on another thread writes the same bank.
+    const platform::MutexScope bankLock(effect->bankMutex());
 
     const int32_t parameters = countPresetParameters(*effect);
     StreamHeader header;
@@ -37,6 +40,8 @@ bool CPresetSystemEditor::readAuxStream(const uint8_t* records, size_t available
     CPresetSystemEffect* effect = presetEffect_;
     if (!effect)
         return false;
+    // Automation on another thread writes the same bank.
+    const platform::MutexScope bankLock(effect->bankMutex());
     RecordWalker walker(records, available, header, swap);
     if (!walker.valid())
         return false;
@@ -61,6 +66,8 @@ bool CPresetSystemEditor::readOldAuxStream(const uint8_t* values, size_t availab
     CPresetSystemEffect* effect = presetEffect_;
     if (!effect)
         return false;
+    // Automation on another thread writes the same bank.
+    const platform::MutexScope bankLock(effect->bankMutex());
     const int32_t n = count < kProgramParams ? count : kProgramParams;
     if (n <= 0)
         return true;

@@ -6,12 +6,15 @@
 #include "effect/presets/RecordWalker.h"
 #include "effect/presets/RecordWriter.h"
 #include "effect/presets/StreamSupport.h"
+#include "platform/MutexScope.h"
 
 std::vector<uint8_t> CPresetSystemEditor::writeBankStream()
 {
     CPresetSystemEffect* effect = presetEffect_;
     if (!effect || !effect->bank())
         return {};
+    // Automation on another thread writes the same bank.
+    const platform::MutexScope bankLock(effect->bankMutex());
 
     const int32_t parameters = countPresetParameters(*effect);
     StreamHeader header;
@@ -52,6 +55,8 @@ bool CPresetSystemEditor::readBankStream(const uint8_t* records, size_t availabl
     CPresetSystemEffect* effect = presetEffect_;
     if (!effect || !effect->bank())
         return false;
+    // Automation on another thread writes the same bank.
+    const platform::MutexScope bankLock(effect->bankMutex());
     // A stream whose sizes do not add up is refused before anything changes.
     RecordWalker walker(records, available, header, swap);
     if (!walker.valid())

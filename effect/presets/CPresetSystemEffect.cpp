@@ -10,6 +10,7 @@
 #include "common/ByteReader.h"
 #include "effect/presets/ProgramName.h"
 #include "effect/presets/StreamHeader.h"
+#include "platform/MutexScope.h"
 
 namespace {
 constexpr size_t kChunkPrefixSize = 8;  // format word and unique ID in front of the bank stream
@@ -27,6 +28,9 @@ CPresetSystemEffect::CPresetSystemEffect(HostCallback hostCallback)
     : AudioEffectX(hostCallback, 1, kProgramParams), processingRate_(sampleRate_)
 {
     programsAreChunks(true);
+    bankMutex_.reset(new (std::nothrow) platform::Mutex);
+    if (bankMutex_ && !bankMutex_->valid())
+        bankMutex_.reset();
     rawBankBuffer_.reset(new (std::nothrow) uint8_t[kRawBankSize]());
     chunkBuffer_.reset(new (std::nothrow) uint8_t[kChunkBufferSize]());
     bank_.reset(new (std::nothrow) ProgramRecord[kBankPrograms]());
@@ -40,18 +44,23 @@ CPresetSystemEditor* CPresetSystemEffect::presetEditor() { return dynamic_cast<C
 
 void CPresetSystemEffect::takeTemplate()
 {
+    platform::MutexScope lock(bankMutex());
     if (bank_)
         template_ = bank_[0];
 }
 
 void CPresetSystemEffect::resetProgramToTemplate(int32_t index)
 {
+    platform::MutexScope lock(bankMutex());
     if (ProgramRecord* target = program(index))
         *target = template_;
 }
 
+// GUI or main thread. Holds the bank lock throughout, so automation from another thread lands before or after the
+// change, never between the values it pushes.
 void CPresetSystemEffect::setCurrentProgram(int32_t index)
 {
+    platform::MutexScope lock(bankMutex());
     if (!program(index))
         return;
     loading_ = true;
@@ -69,6 +78,7 @@ void CPresetSystemEffect::setCurrentProgram(int32_t index)
 
 void CPresetSystemEffect::renameCurrentProgram(const char* name)
 {
+    platform::MutexScope lock(bankMutex());
     currentProgram_ = 0;
     ProgramRecord* current = program(currentInternalProgram_);
     if (name && current)
@@ -80,6 +90,7 @@ void CPresetSystemEffect::renameCurrentProgram(const char* name)
 
 void CPresetSystemEffect::getProgramName(char* name)
 {
+    platform::MutexScope lock(bankMutex());
     const ProgramRecord* current = program(currentInternalProgram_);
     if (current)
         std::memcpy(name, current->name, kProgramNameSize);
@@ -90,6 +101,7 @@ void CPresetSystemEffect::getProgramName(char* name)
 
 void CPresetSystemEffect::setProgramName(char* name)
 {
+    platform::MutexScope lock(bankMutex());
     ProgramRecord* current = program(currentInternalProgram_);
     if (!current)
         return;
@@ -100,6 +112,7 @@ void CPresetSystemEffect::setProgramName(char* name)
 
 bool CPresetSystemEffect::getProgramNameIndexed(int32_t category, int32_t index, char* text)
 {
+    platform::MutexScope lock(bankMutex());
     const ProgramRecord* entry = program(index);
     if (!entry)
         return false;
@@ -110,6 +123,7 @@ bool CPresetSystemEffect::getProgramNameIndexed(int32_t category, int32_t index,
 
 void CPresetSystemEffect::setParameter(int32_t index, float value)
 {
+    platform::MutexScope lock(bankMutex());
     if (ProgramRecord* current = program(currentInternalProgram_))
         if (index >= 0 && index < kProgramParams)
             current->values[index] = clampNormalised(value);
@@ -117,6 +131,7 @@ void CPresetSystemEffect::setParameter(int32_t index, float value)
 
 float CPresetSystemEffect::getParameter(int32_t index)
 {
+    platform::MutexScope lock(bankMutex());
     const ProgramRecord* current = program(currentInternalProgram_);
     if (!current || index < 0 || index >= kProgramParams)
         return -1.0f;
@@ -125,9 +140,10 @@ float CPresetSystemEffect::getParameter(int32_t index)
 
 void CPresetSystemEffect::resume() { processingRate_ = sampleRate_ * static_cast<float>(oversampling_); }
 
-// GUI or main thread. The chunk always holds the whole bank, whatever the host asks for.
+// GUI or main thread; holds the bank lock. The chunk always holds the whole bank, whatever the host asks for.
 int32_t CPresetSystemEffect::getChunk(void** data, bool isPreset)
 {
+    platform::MutexScope lock(bankMutex());
     if (!chunkBuffer_)
         return 0;
     std::memset(chunkBuffer_.get(), 0, kChunkBufferSize);
@@ -147,10 +163,11 @@ int32_t CPresetSystemEffect::getChunk(void** data, bool isPreset)
     return editor ? static_cast<int32_t>(size) : 0;
 }
 
-// GUI or main thread. 0 on success, -1 on failure; never reads past byteSize bytes of the caller's data, which it
-// leaves untouched.
+// GUI or main thread; holds the bank lock. 0 on success, -1 on failure; never reads past byteSize bytes of the
+// caller's data, which it leaves untouched.
 int32_t CPresetSystemEffect::setChunk(void* data, int32_t byteSize, bool isPreset)
 {
+    platform::MutexScope lock(bankMutex());
     if (!chunkBuffer_ || !rawBankBuffer_ || !data || byteSize < static_cast<int32_t>(kChunkPrefixSize))
         return -1;
     const auto* bytes = static_cast<const uint8_t*>(data);

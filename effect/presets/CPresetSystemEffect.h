@@ -9,6 +9,7 @@
 
 #include "effect/presets/ProgramRecord.h"
 #include "effect/vst2/AudioEffectX.h"
+#include "platform/Mutex.h"
 
 class CPresetSystemEditor;
 
@@ -24,8 +25,10 @@ public:
     explicit CPresetSystemEffect(HostCallback hostCallback);
     ~CPresetSystemEffect() override;
 
-    // Operations the preset editor and the streams use. GUI or main thread; no lock of their own: values reach the
-    // signal path through setParameter, which takes the effect mutex.
+    // Operations the preset editor and the streams use. GUI or main thread. Those that change the bank or the
+    // current program hold the bank lock; values reach the signal path through setParameter, which takes the effect
+    // mutex. The caller holds the bank lock around getCurrentProgramIndex and program when another thread may
+    // change them.
     virtual int32_t getCurrentProgramIndex() { return currentInternalProgram_; }
     virtual void setCurrentProgram(int32_t index);
     virtual void renameCurrentProgram(const char* name);
@@ -50,6 +53,13 @@ public:
     // The preset-system editor that builds and reads the streams; null without an editor.
     CPresetSystemEditor* presetEditor();
 
+    // The bank lock: guards the bank, the current internal program and the loading flag against setParameter on
+    // another thread (host automation while the host saves or restores its session). Held around every read and
+    // write of them; setParameter waits for it within its 500 ms. Recursive, since a program change pushes its
+    // values through setParameter on the same thread. The audio path never takes it. Null when the operating system
+    // could not create it; every lock step is then skipped.
+    platform::Mutex* bankMutex() const { return bankMutex_.get(); }
+
     // AudioEffect overrides.
     void setProgram(int32_t program) override {}
     void getProgramName(char* name) override;
@@ -65,6 +75,7 @@ protected:
     // Reads the older raw bank form of the chunk; 0 on success, -1 on failure.
     int32_t readRawBank(const uint8_t* data, size_t size, bool swap);
 
+    std::unique_ptr<platform::Mutex> bankMutex_;
     std::unique_ptr<ProgramRecord[]> bank_;
     ProgramRecord template_{};
     int32_t currentInternalProgram_ = 0;

@@ -6,6 +6,7 @@
 #include "common/ByteReader.h"
 #include "effect/presets/CPresetSystemEffect.h"
 #include "effect/presets/StreamSupport.h"
+#include "platform/MutexScope.h"
 
 namespace {
 
@@ -26,6 +27,8 @@ bool CPresetSystemEditor::readOldBank(const uint8_t* data, size_t available, boo
     CPresetSystemEffect* effect = presetEffect_;
     if (!effect || !effect->bank())
         return false;
+    // Automation on another thread writes the same bank.
+    const platform::MutexScope bankLock(effect->bankMutex());
     const int32_t programs = std::clamp(programCount, 0, kBankPrograms);
     const uint64_t blockSize = oldBlockSize(valuesPerProgram);
     ByteReader reader(data, available, swap);
@@ -74,6 +77,8 @@ bool CPresetSystemEditor::readOldPreset(const uint8_t* data, size_t available, b
     CPresetSystemEffect* effect = presetEffect_;
     if (!effect)
         return false;
+    // Automation on another thread writes the same bank.
+    const platform::MutexScope bankLock(effect->bankMutex());
     const int32_t current = effect->getCurrentProgramIndex();
     ProgramRecord* program = effect->program(current);
     if (!program)

@@ -11,6 +11,7 @@
 #include "effect/presets/StreamSupport.h"
 #include "gui/CNewFileSelector.h"
 #include "platform/Files.h"
+#include "platform/MutexScope.h"
 
 namespace {
 
@@ -91,7 +92,9 @@ bool CPresetSystemEditor::loadFile(bool bank, bool endianReversed)
     const std::string path = selector->getSelectedFile(0);
     splitPath(path.c_str(), bank ? bankFileName_ : presetFileName_, currentDirectory_);
     std::vector<uint8_t> bytes;
-    const bool loaded = platform::readFileBytes(path, kMaxStoredStreamSize, bytes) &&
+    const bool read = platform::readFileBytes(path, kMaxStoredStreamSize, bytes);
+    const platform::MutexScope bankLock(effect->bankMutex());
+    const bool loaded = read &&
                         readStoredStream(*this, bytes.data(), bytes.size(),
                                          bank ? StoredKind::Bank : StoredKind::Preset, endianReversed);
     // A loaded bank always starts on its first program, whatever its header named. A refused file changes nothing.

@@ -4,12 +4,15 @@
 #include "effect/presets/RecordWalker.h"
 #include "effect/presets/RecordWriter.h"
 #include "effect/presets/StreamSupport.h"
+#include "platform/MutexScope.h"
 
 std::vector<uint8_t> CPresetSystemEditor::writePresetStream()
 {
     CPresetSystemEffect* effect = presetEffect_;
     if (!effect || !effect->bank())
         return {};
+    // Automation on another thread writes the same bank.
+    const platform::MutexScope bankLock(effect->bankMutex());
     const ProgramRecord* program = effect->program(effect->getCurrentProgramIndex());
     if (!program)
         return {};
@@ -39,6 +42,8 @@ bool CPresetSystemEditor::readPresetStream(const uint8_t* records, size_t availa
     CPresetSystemEffect* effect = presetEffect_;
     if (!effect)
         return false;
+    // Automation on another thread writes the same bank.
+    const platform::MutexScope bankLock(effect->bankMutex());
     const int32_t current = effect->getCurrentProgramIndex();
     ProgramRecord* program = effect->program(current);
     if (!program)
