@@ -7,7 +7,9 @@
 
 namespace platform {
 
-void showMessage(const char* title, const char* text);
+// `ownerWindow` (may be null) is the window the message belongs to: on Windows the box is modal to it and stays
+// over it, instead of standing alone on the desktop. Thread of the caller's window.
+void showMessage(const char* title, const char* text, void* ownerWindow = nullptr);
 
 // Appends the message to the QOR_MESSAGE_LOG file and answers true when that hook is set; false otherwise.
 bool logMessageForTests(const char* title, const char* text);

@@ -5,16 +5,14 @@
 
 namespace platform {
 
-// False when no program could be started for it.
-bool openDocument(const std::string& path);
-
 enum class OpenResult
 {
     Opened,
     NoApplication,  // no program is associated with the document's type
     Failed,         // a missing document, or nothing could be started
 };
-// As openDocument, for a user's command in a window (`ownerWindow`, may be null), telling the two failures apart.
+// Opens `path` for a user's command in a window (`ownerWindow`, may be null), telling the two failures apart. GUI
+// thread; does not wait for the program it starts.
 OpenResult openDocumentFrom(void* ownerWindow, const std::string& path);
 
 }  // namespace platform

@@ -95,8 +95,6 @@ public:
     void loadFileState();
     // The default bank, program 0, the default preset over it, then the remembered file locations.
     void loadStartupDefaults();
-    // Opens the user manual whose path the installation stored; false when there is none or nothing could open it.
-    bool openUserManual();
 
     const char* currentDirectory() const { return currentDirectory_; }
     const char* bankFileName() const { return bankFileName_; }
@@ -108,7 +106,7 @@ protected:
 
     // The manual button's two steps outside the editor (tests replace them).
     virtual platform::OpenResult openManualDocument(void* window, const std::string& path);
-    virtual void showStripMessage(const char* caption, const char* text);
+    virtual void showStripMessage(void* ownerWindow, const char* caption, const char* text);
     // Brings the strip up to date with the bank after notices from other threads. GUI thread, frameUse_ held.
     void applyStripUpdates();
 

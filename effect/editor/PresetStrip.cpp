@@ -17,6 +17,7 @@
 #include "gui/CFrame.h"
 #include "gui/controls/COptionMenu.h"
 #include "platform/MessageBox.h"
+#include "platform/MutexScope.h"
 #include "platform/Registry.h"
 
 namespace {
@@ -115,6 +116,7 @@ bool CPresetSystemEditor::open(void* parent)
     if (!frame_ || !presetEffect_)
         return false;
     CPresetSystemEffect& effect = *presetEffect_;
+    const platform::MutexScope bankLock(effect.bankMutex());
     const int32_t current = effect.getCurrentProgramIndex();
     const ProgramRecord* currentProgram = effect.program(current);
     const std::string currentName = currentProgram ? ProgramNameText(*currentProgram).c_str() : "";
@@ -122,8 +124,11 @@ bool CPresetSystemEditor::open(void* parent)
 
     const CCoord half = kNormalFontSmall.size / 2;
     const CRect nameSize(kNameFieldLeft, kNameFieldMiddle - half - 2, kNameFieldRight, kNameFieldMiddle + half + 2);
-    // The empty stand-in of image 12128 would hide the field's own colours, so the field draws them instead.
-    strip.nameField = new (std::nothrow) CQorTextEdit(nameSize, this, kTagProgramName, currentName.c_str());
+    {
+        EditorImage image(kImageStripField);
+        strip.nameField =
+            new (std::nothrow) CQorTextEdit(nameSize, this, kTagProgramName, currentName.c_str(), image.get());
+    }
     if (!addToFrame(frame_, strip.nameField))
         return false;
     strip.nameField->setFont(kNormalFontSmall);
@@ -205,6 +210,7 @@ void CPresetSystemEditor::applyStripUpdates()
         return;
     if (stripResync_.exchange(false) && presetEffect_) {
         CPresetSystemEffect& effect = *presetEffect_;
+        const platform::MutexScope bankLock(effect.bankMutex());
         const int32_t current = effect.getCurrentProgramIndex();
         if (strip_.programMenu) {
             for (int32_t i = 0; i < kBankPrograms; ++i)
@@ -366,6 +372,7 @@ bool CPresetSystemEditor::stepProgram(float direction)
     if (direction == 0.0f)
         return false;
     CPresetSystemEffect& effect = *presetEffect_;
+    const platform::MutexScope bankLock(effect.bankMutex());
     int32_t index = effect.getCurrentProgramIndex() + (direction > 0.0f ? 1 : -1);
     if (index < 0)
         index = 0;
@@ -416,10 +423,10 @@ void CPresetSystemEditor::openManualFromStrip()
     case platform::OpenResult::Opened:
         break;
     case platform::OpenResult::NoApplication:
-        showStripMessage(kNoApplicationCaption, kNoApplicationText);
+        showStripMessage(window, kNoApplicationCaption, kNoApplicationText);
         break;
     case platform::OpenResult::Failed:
-        showStripMessage("", kNotOpenedText);
+        showStripMessage(window, "", kNotOpenedText);
         break;
     }
     // The message box took the mouse: the button would otherwise stay pressed.
@@ -432,7 +439,7 @@ platform::OpenResult CPresetSystemEditor::openManualDocument(void* window, const
     return platform::openDocumentFrom(window, path);
 }
 
-void CPresetSystemEditor::showStripMessage(const char* caption, const char* text)
+void CPresetSystemEditor::showStripMessage(void* ownerWindow, const char* caption, const char* text)
 {
-    platform::showMessage(caption, text);
+    platform::showMessage(caption, text, ownerWindow);
 }

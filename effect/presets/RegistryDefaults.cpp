@@ -10,7 +10,6 @@
 #include "effect/presets/RegistryNames.h"
 #include "effect/presets/StreamDispatch.h"
 #include "platform/Registry.h"
-#include "platform/Shell.h"
 
 namespace {
 
@@ -18,7 +17,6 @@ using platform::RegistryKey;
 
 // The stored texts, counted in UTF-16 code units without the terminator, as the registry measures them.
 constexpr size_t kMaxRememberedChars = kPathBufferSize - 1;
-constexpr size_t kMaxManualPathChars = 1024;
 // A stream value shorter than an ID and a format byte holds nothing to read.
 constexpr size_t kMinStreamValueSize = 5;
 
@@ -115,13 +113,4 @@ void CPresetSystemEditor::loadStartupDefaults()
         presetEffect_->setCurrentProgram(0);
     loadDefaultPreset();
     loadFileState();
-}
-
-bool CPresetSystemEditor::openUserManual()
-{
-    std::string path;
-    if (std::unique_ptr<RegistryKey> key = openForReading())
-        if (!key->readString(presetregistry::kManualPath, path, kMaxManualPathChars))
-            path.clear();
-    return !path.empty() && platform::openDocument(path);
 }

@@ -13,7 +13,7 @@ void setMessageHook(MessageHook hook)
     gHook = hook;
 }
 
-void showMessage(const char* title, const char* text)
+void showMessage(const char* title, const char* text, void*)
 {
     if (MessageHook hook = gHook.load()) {
         hook(title ? title : "", text ? text : "");

@@ -33,8 +33,7 @@ void reapEndedChildren()
     }
 }
 
-}  // namespace
-
+// False when no program could be started for it.
 bool openDocument(const std::string& path)
 {
     // The path goes to the program as one argument of its own; no shell ever sees it.
@@ -49,6 +48,8 @@ bool openDocument(const std::string& path)
     gChildren.push_back(child);
     return true;
 }
+
+}  // namespace
 
 // The opener itself finds the program for the document's type, after it has started; what can be told here is a
 // missing document and a missing opener (no program to find associations with).

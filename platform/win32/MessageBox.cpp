@@ -14,7 +14,7 @@ void setMessageHook(MessageHook hook)
     gHook = hook;
 }
 
-void showMessage(const char* title, const char* text)
+void showMessage(const char* title, const char* text, void* ownerWindow)
 {
     if (MessageHook hook = gHook.load()) {
         hook(title ? title : "", text ? text : "");
@@ -22,7 +22,7 @@ void showMessage(const char* title, const char* text)
     }
     if (logMessageForTests(title, text))
         return;
-    MessageBoxA(nullptr, text ? text : "", title ? title : "", MB_OK);
+    MessageBoxA(static_cast<HWND>(ownerWindow), text ? text : "", title ? title : "", MB_OK);
 }
 
 }  // namespace platform

@@ -7,16 +7,6 @@
 
 namespace platform {
 
-bool openDocument(const std::string& path)
-{
-    std::wstring wide;
-    if (!toWide(path, wide))
-        return false;
-    const HINSTANCE result = ShellExecuteW(nullptr, L"open", wide.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-    // Values above 32 mean a program was started for it; the rest are error codes.
-    return reinterpret_cast<INT_PTR>(result) > 32;
-}
-
 OpenResult openDocumentFrom(void* ownerWindow, const std::string& path)
 {
     std::wstring wide;

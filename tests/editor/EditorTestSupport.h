@@ -45,7 +45,11 @@ public:
         std::atomic<int> processingDelayMs{0};
     };
 
-    explicit HeadlessWindow(std::shared_ptr<State> state) : state_(std::move(state)) {}
+    // `nativeHandle` stands for the window's system handle (none by default: nothing may reach the system with it).
+    explicit HeadlessWindow(std::shared_ptr<State> state, void* nativeHandle = nullptr)
+        : state_(std::move(state)), nativeHandle_(nativeHandle)
+    {
+    }
     ~HeadlessWindow() override
     {
         if (state_->busy.load() > 0)
@@ -79,10 +83,11 @@ public:
         return true;
     }
     bool setSize(const CRect&) override { return true; }
-    void* getNativeHandle() const override { return nullptr; }
+    void* getNativeHandle() const override { return nativeHandle_; }
 
 private:
     std::shared_ptr<State> state_;
+    void* nativeHandle_;
 };
 
 // Makes every editor open in headless windows for the scope; the state is shared by all windows it made.

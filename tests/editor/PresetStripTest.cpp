@@ -3,6 +3,10 @@
 // follows the bank, and the manual button's messages.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <thread>
@@ -19,7 +23,9 @@
 #include "gui/controls/COptionMenu.h"
 #include "platform/Registry.h"
 #include "tests/editor/EditorTestSupport.h"
+#include "tests/platform/PlatformTestSupport.h"
 #include "tests/presets/StreamTestSupport.h"
+#include "tests/support/ScratchFolder.h"
 #include "tests/support/ScriptedFileSelector.h"
 #include "tests/support/TestHost.h"
 
@@ -120,6 +126,12 @@ TEST_F(PresetStripTest, StripShowsTheCurrentProgram)
     EXPECT_EQ(nameField()->getFrameColor(), CColor(36, 36, 32));
     EXPECT_EQ(nameField()->getFont(), kNormalFontSmall);
     EXPECT_EQ(nameField()->getHoriAlign(), kCenterText);
+    // Both stand on image 12128, which the table lacks: the empty 400 x 350 image.
+    for (CView* view : {static_cast<CView*>(nameField()), static_cast<CView*>(menu())}) {
+        ASSERT_NE(view->getBackground(), nullptr);
+        EXPECT_EQ(view->getBackground()->getWidth(), 400);
+        EXPECT_EQ(view->getBackground()->getHeight(), 350);
+    }
 }
 
 TEST_F(PresetStripTest, RockerStepsThroughProgramsAndStopsAtBothEnds)
@@ -271,7 +283,8 @@ TEST_F(PresetStripTest, ChangesFromAnotherThreadReachTheStripAtIdle)
     EXPECT_EQ(std::string(menu()->getEntryTitle(0)), "From the host thread");
 }
 
-// The strip on its own, over a frame the test makes, with the manual's two outside steps recorded.
+// The strip on its own, over a frame the test makes in a window of its own, with the manual's two outside steps
+// recorded (the opener's only when asked to stand in for it).
 class ManualEditor : public CPresetSystemEditor
 {
 public:
@@ -281,6 +294,7 @@ public:
     {
         takeGuiThread();
         frame_ = new MyFrame(CRect(0, 0, 811, 286), this);
+        frame_->open(std::make_unique<editortest::HeadlessWindow>(windows, window()));
         return CPresetSystemEditor::open(editortest::fakeParent());
     }
     void closeStrip()
@@ -289,24 +303,38 @@ public:
         frame_->forget();
         frame_ = nullptr;
     }
+    // The handle of the window the strip's frame stands in.
+    void* window() { return &windowHandle_; }
 
+    bool standInOpener = true;
     platform::OpenResult answer = platform::OpenResult::Opened;
     std::vector<std::string> opened;
+    std::vector<void*> openedOn;
     std::vector<std::string> messages;
+    std::vector<void*> messageOwners;
 
 protected:
-    platform::OpenResult openManualDocument(void*, const std::string& path) override
+    platform::OpenResult openManualDocument(void* window, const std::string& path) override
     {
         opened.push_back(path);
-        return answer;
+        openedOn.push_back(window);
+        return standInOpener ? answer : CPresetSystemEditor::openManualDocument(window, path);
     }
-    void showStripMessage(const char* caption, const char* text) override
+    void showStripMessage(void* owner, const char* caption, const char* text) override
     {
         messages.push_back(std::string(caption) + "|" + text);
+        messageOwners.push_back(owner);
     }
+
+private:
+    std::shared_ptr<editortest::HeadlessWindow::State> windows = std::make_shared<editortest::HeadlessWindow::State>();
+    int windowHandle_ = 0;
 };
 
-TEST(ManualButton, OpensTheStoredPathAndExplainsFailures)
+// Where the manual button is pressed (the frame takes a point it may move).
+CPoint manualButton() { return CPoint(794, 276); }
+
+TEST(ManualButton, OpensTheStoredPathAndExplainsFailuresOnTheEditorsWindow)
 {
     const std::string path = "C:\\Program Files\\Qor\\Qor Kalvenor Manual.pdf";
     ASSERT_TRUE(RegistryKey::create(presetregistry::keyPath())->writeString(presetregistry::kManualPath, path));
@@ -326,12 +354,15 @@ TEST(ManualButton, OpensTheStoredPathAndExplainsFailures)
         ASSERT_TRUE(editor->openStrip());
         editor->answer = c.answer;
         CFrame* frame = editor->getFrame();
-        CPoint where(794, 276);
+        CPoint where = manualButton();
         frame->onMouseDown(where, CButtonState(kLButton));
         EXPECT_EQ(editor->opened, std::vector<std::string>{path});
+        EXPECT_EQ(editor->openedOn, std::vector<void*>{editor->window()});
         EXPECT_EQ(editor->messages, c.messages);
+        // The boxes belong to the editor's window, not to the desktop.
+        EXPECT_EQ(editor->messageOwners, std::vector<void*>(c.messages.size(), editor->window()));
         // Released by the command itself: the message box would have taken the mouse.
-        auto* manual = static_cast<CQorKickButton*>(frame->getViewAt(where));
+        auto* manual = static_cast<CQorKickButton*>(frame->getViewAt(manualButton()));
         EXPECT_FALSE(manual->isPressed());
         EXPECT_FLOAT_EQ(manual->getValue(), 0.0f);
         frame->onMouseUp(where, CButtonState());
@@ -346,13 +377,50 @@ TEST(ManualButton, WithoutAStoredPathNothingOpensAndTheUserIsTold)
     std::unique_ptr<streamtest::StreamTestEffect> effect(new streamtest::StreamTestEffect);
     auto* editor = new ManualEditor(effect.get());
     ASSERT_TRUE(editor->openStrip());
-    editor->answer = platform::OpenResult::Failed;
-    CPoint where(794, 276);
+    editor->standInOpener = false;
+    CPoint where = manualButton();
     editor->getFrame()->onMouseDown(where, CButtonState(kLButton));
     EXPECT_EQ(editor->opened, std::vector<std::string>{""});
     EXPECT_EQ(editor->messages, std::vector<std::string>{"|Could not open user manual"});
+    EXPECT_EQ(editor->messageOwners, std::vector<void*>{editor->window()});
     editor->closeStrip();
 }
+
+#ifndef _WIN32
+// The button's whole road: the stored path reaches the desktop's opener as one argument, spaces and all.
+TEST(ManualButton, StoredPathReachesTheDesktopsOpener)
+{
+    scratchtest::ScratchFolder folder;
+    const std::string manual = folder.file("Manual ü.pdf");
+    std::ofstream(manual) << "manual";
+    const std::string record = folder.file("opened-with");
+    const std::string opener = folder.file("xdg-open");
+    {
+        std::ofstream script(opener);
+        script << "#!/bin/sh\nprintf '%s' \"$1\" > '" << record << ".part' && mv '" << record << ".part' '" << record
+               << "'\n";
+    }
+    std::filesystem::permissions(opener, std::filesystem::perms::owner_all);
+    const char* oldPath = std::getenv("PATH");
+    const std::string searchPath = folder.path().string() + (oldPath ? std::string(":") + oldPath : std::string());
+    platformtest::ScopedEnv path("PATH", searchPath.c_str());
+    ASSERT_TRUE(RegistryKey::create(presetregistry::keyPath())->writeString(presetregistry::kManualPath, manual));
+
+    std::unique_ptr<streamtest::StreamTestEffect> effect(new streamtest::StreamTestEffect);
+    auto* editor = new ManualEditor(effect.get());
+    ASSERT_TRUE(editor->openStrip());
+    editor->standInOpener = false;
+    CPoint where = manualButton();
+    editor->getFrame()->onMouseDown(where, CButtonState(kLButton));
+    EXPECT_TRUE(editor->messages.empty());
+    for (int i = 0; i < 500 && !std::filesystem::exists(record); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    const std::vector<uint8_t> opened = scratchtest::readBytes(record);
+    EXPECT_EQ(std::string(opened.begin(), opened.end()), manual);
+    editor->closeStrip();
+    removeStoredValue(presetregistry::kManualPath);
+}
+#endif
 
 TEST(PresetStripWithoutEffect, OpensNothingAndCommandsDoNothing)
 {

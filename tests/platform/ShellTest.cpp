@@ -47,12 +47,13 @@ TEST_F(ShellTest, DocumentPathReachesTheOpenerAsOneUntouchedArgument)
                << record.string() << ".part\" \"" << record.string() << "\"\n";
     }
     fs::permissions(opener, fs::perms::owner_all);
-    const fs::path pwned = folder_ / "pwned";
-    const std::string document = "/tmp/Qor Manual; touch " + pwned.string() + " $(touch " + pwned.string() +
-                                 ") `touch " + pwned.string() + "` \"it's\" *.pdf";
+    // A shell given this name would make "pwned" in the opener's working directory, which is this process's.
+    const std::string document =
+        (folder_ / "Qor Manual; touch pwned $(touch pwned) `touch pwned` \"it's\" *.pdf").string();
+    std::ofstream(document) << "manual";
 
     ScopedEnv path("PATH", folder_.c_str());
-    ASSERT_TRUE(platform::openDocument(document));
+    ASSERT_EQ(platform::openDocumentFrom(nullptr, document), platform::OpenResult::Opened);
     // Not waited for: the record appears when the opener has run.
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     while (!fs::exists(record) && std::chrono::steady_clock::now() < deadline)
@@ -60,13 +61,17 @@ TEST_F(ShellTest, DocumentPathReachesTheOpenerAsOneUntouchedArgument)
     std::ifstream in(record);
     const std::string got((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(got, "1\n" + document);
-    EXPECT_FALSE(fs::exists(pwned));
+    EXPECT_FALSE(fs::exists("pwned"));
 }
 
-TEST_F(ShellTest, NoOpenerToStartIsReported)
+TEST_F(ShellTest, MissingDocumentAndMissingOpenerAreToldApart)
 {
+    const std::string manual = (folder_ / "manual.pdf").string();
+    std::ofstream(manual) << "manual";
     ScopedEnv path("PATH", folder_.c_str());
-    EXPECT_FALSE(platform::openDocument("/tmp/manual.pdf"));
+    EXPECT_EQ(platform::openDocumentFrom(nullptr, manual), platform::OpenResult::NoApplication);
+    EXPECT_EQ(platform::openDocumentFrom(nullptr, (folder_ / "missing.pdf").string()), platform::OpenResult::Failed);
+    EXPECT_EQ(platform::openDocumentFrom(nullptr, ""), platform::OpenResult::Failed);
 }
 
 #else
@@ -74,7 +79,7 @@ TEST_F(ShellTest, NoOpenerToStartIsReported)
 TEST(ShellTest, MissingDocumentIsReported)
 {
     const fs::path missing = fs::temp_directory_path() / ("qor-missing-" + platformtest::uniqueSuffix() + ".pdf");
-    EXPECT_FALSE(platform::openDocument(missing.u8string()));
+    EXPECT_EQ(platform::openDocumentFrom(nullptr, missing.u8string()), platform::OpenResult::Failed);
 }
 
 #endif

@@ -11,14 +11,6 @@
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/ScriptedFileSelector.h"
 
-#ifndef _WIN32
-#include <chrono>
-#include <cstdlib>
-#include <filesystem>
-#include <thread>
-#include "tests/platform/PlatformTestSupport.h"
-#endif
-
 using namespace storetest;
 using platform::RegistryKey;
 
@@ -357,47 +349,5 @@ TEST_F(RegistryDefaults, MissingFileStateLeavesTheTextsEmpty)
         EXPECT_EQ(std::string(editor.presetFileName()), c.preset);
     }
 }
-
-TEST_F(RegistryDefaults, UserManualNeedsAStoredPath)
-{
-    CompressorInstance instance;
-    EXPECT_FALSE(instance.editor().openUserManual()) << "no key";
-    {
-        auto key = presetKey();
-        ASSERT_TRUE(key);
-        ASSERT_TRUE(key->writeString("ManualPath", ""));
-    }
-    EXPECT_FALSE(instance.editor().openUserManual()) << "an empty path";
-}
-
-#ifndef _WIN32
-// The stored path reaches the desktop's opener as one argument, spaces and all.
-TEST_F(RegistryDefaults, UserManualOpensTheStoredPath)
-{
-    scratchtest::ScratchFolder folder;
-    const std::string record = folder.file("opened-with");
-    const std::string opener = folder.file("xdg-open");
-    {
-        std::ofstream script(opener);
-        script << "#!/bin/sh\nprintf '%s' \"$1\" > '" << record << ".part' && mv '" << record << ".part' '" << record
-               << "'\n";
-    }
-    std::filesystem::permissions(opener, std::filesystem::perms::owner_all);
-    const char* oldPath = std::getenv("PATH");
-    const std::string searchPath = folder.path().string() + (oldPath ? std::string(":") + oldPath : std::string());
-    platformtest::ScopedEnv path("PATH", searchPath.c_str());
-    {
-        auto key = presetKey();
-        ASSERT_TRUE(key);
-        ASSERT_TRUE(key->writeString("ManualPath", "/opt/Qor Kalvenor/Manual ü.pdf"));
-    }
-    CompressorInstance instance;
-    ASSERT_TRUE(instance.editor().openUserManual());
-    for (int i = 0; i < 500 && !std::filesystem::exists(record); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    const std::vector<uint8_t> opened = scratchtest::readBytes(record);
-    EXPECT_EQ(std::string(opened.begin(), opened.end()), "/opt/Qor Kalvenor/Manual ü.pdf");
-}
-#endif
 
 }  // namespace
