@@ -94,6 +94,8 @@ public:
     {
         return reinterpret_cast<EffectTimeInfo*>(callHost(7, 0, filter));
     }
+    // Events the effect hands the host (the host's own events record); true when the host took them.
+    bool sendEventsToHost(void* events) { return callHost(8, 0, 0, events) != 0; }
     bool ioChanged() { return callHost(13) != 0; }
     // Ask the host for its rate and block size; the stored values stay when the answer is not positive.
     float updateSampleRate();
@@ -105,6 +107,9 @@ public:
     int32_t getHostVendorVersion() { return static_cast<int32_t>(callHost(34)); }
     int32_t getHostLanguage() { return static_cast<int32_t>(callHost(38)); }
     void* getDirectory() { return reinterpret_cast<void*>(callHost(41)); }
+    // The host's own file selector, described by the standard's selector record; true when the host ran / closed it.
+    bool openFileSelector(void* selector) { return callHost(45, 0, 0, selector) != 0; }
+    bool closeFileSelector(void* selector) { return callHost(46, 0, 0, selector) != 0; }
 
 protected:
     void setFlag(int32_t bit, bool state);

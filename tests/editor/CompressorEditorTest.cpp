@@ -39,8 +39,15 @@ protected:
     }
     void TearDown() override
     {
+        if (effect)
+            closeEffect();
+    }
+    void closeEffect()
+    {
         EffectRecord* record = effect->getRecord();
         record->dispatcher(record, 1, 0, 0, nullptr, 0.0f);
+        effect = nullptr;
+        editor = nullptr;
     }
 
     void open() { ASSERT_TRUE(editor->open(editortest::fakeParent())); }
@@ -363,7 +370,11 @@ TEST_F(CompressorEditorTest, OpenCloseAndReopenKeepTheHostRectangle)
     // A second open replaces the first window.
     open();
     EXPECT_EQ(windows.state().destroyed.load(), 2);
+    EXPECT_TRUE(editor->isOpen());
     // The effect's teardown closes the window the host left open.
+    closeEffect();
+    EXPECT_EQ(windows.state().destroyed.load(), 3);
+    EXPECT_EQ(windows.state().destroyedWhileBusy.load(), 0);
 }
 
 TEST_F(CompressorEditorTest, NoWindowNoEditor)

@@ -2,8 +2,15 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 
+#include "effect/ParameterText.h"
 #include "effect/editor/AEffGUIEditor.h"
+#include "effect/editor/Qor245Editor.h"
+#include "effect/editor/controls/CQorTextEdit.h"
+#include "gui/CFrame.h"
+#include "gui/VstKeyCode.h"
+#include "tests/editor/EditorTestSupport.h"
 #include "tests/effect/EffectFixture.h"
 
 class DispatcherTest : public EffectFixture
@@ -20,8 +27,6 @@ TEST_F(DispatcherTest, ScalarReplies)
     };
     const Case cases[] = {
         {0, 0, 0, 0},             // open
-        {2, 0, 5, 0},             // set program: no-op
-        {2, 0, -7, 0},            // no lower bound, still a no-op
         {3, 0, 0, 0},             // hosts always see program 0
         {22, 3, 9, 0x4E764566},   // identify, whatever the arguments
         {25, 0, 0, 0},            // events
@@ -155,8 +160,23 @@ TEST_F(DispatcherTest, GetSpeakerArrangementClearsBothPointers)
     EXPECT_EQ(output, nullptr);
 }
 
-TEST_F(DispatcherTest, EditorRectangleAndOpen)
+// The host's program requests (opcode 2, below the count of 1 or not, negative ones included) never change the
+// internal program or the values: the 48 programs are chosen in the editor.
+TEST_F(DispatcherTest, SetProgramRequestsLeaveTheInternalProgramAsItIs)
 {
+    effect->setCurrentProgram(4);
+    set(8, 0.3f);
+    for (intptr_t value : {intptr_t(0), intptr_t(5), intptr_t(-7)}) {
+        EXPECT_EQ(dispatch(2, 0, value), 0) << value;
+        EXPECT_EQ(effect->getCurrentProgramIndex(), 4) << value;
+        EXPECT_FLOAT_EQ(get(8), 0.3f) << value;
+        EXPECT_EQ(dispatch(3), 0) << value;
+    }
+}
+
+TEST_F(DispatcherTest, EditorRectangleOpenIdleAndClose)
+{
+    editortest::HeadlessWindows windows;
     EditorRect* rect = nullptr;
     ASSERT_EQ(dispatch(13, 0, 0, &rect), 1);
     ASSERT_NE(rect, nullptr);
@@ -164,8 +184,76 @@ TEST_F(DispatcherTest, EditorRectangleAndOpen)
     EXPECT_EQ(rect->left, 0);
     EXPECT_EQ(rect->bottom, 286);
     EXPECT_EQ(rect->right, 811);
-    EXPECT_EQ(dispatch(15), 0);
+
+    AEffEditor* editor = effect->getEditor();
+    EXPECT_EQ(dispatch(14, 0, 0, nullptr), 0) << "no parent window";
+    EXPECT_FALSE(editor->isOpen());
+    EXPECT_EQ(dispatch(14, 0, 0, editortest::fakeParent()), 1);
+    EXPECT_TRUE(editor->isOpen());
+    EXPECT_NE(static_cast<AEffGUIEditor*>(editor)->getFrame(), nullptr);
+    const int processed = windows.state().processed.load();
     EXPECT_EQ(dispatch(19), 0);
+    EXPECT_GT(windows.state().processed.load(), processed) << "idle runs the window's events";
+    EXPECT_EQ(dispatch(15), 0);
+    EXPECT_FALSE(editor->isOpen());
+    EXPECT_EQ(windows.state().destroyed.load(), 1);
+    EXPECT_EQ(dispatch(19), 0);
+}
+
+// Keys reach the editor's frame through opcodes 59 and 60: a character typed into the name field, then Return,
+// renames the program.
+TEST_F(DispatcherTest, KeyRequestsReachTheEditor)
+{
+    editortest::HeadlessWindows windows;
+    EXPECT_EQ(dispatch(59, 'a'), 0) << "no window yet";
+    ASSERT_EQ(dispatch(14, 0, 0, editortest::fakeParent()), 1);
+    EXPECT_EQ(dispatch(59, 'a'), 0) << "no field is being edited";
+
+    auto* editor = static_cast<Qor245Editor*>(effect->getEditor());
+    CFrame* frame = editor->getFrame();
+    CPoint field(200, 277);
+    auto* nameField = dynamic_cast<CQorTextEdit*>(frame->getViewAt(field));
+    ASSERT_NE(nameField, nullptr);
+    frame->onMouseDown(field, CButtonState(kLButton));
+    ASSERT_TRUE(nameField->isEditing());
+    const std::string before = text(5, 0);
+    EXPECT_EQ(dispatch(59, 'Z'), 1);
+    EXPECT_EQ(dispatch(60, 'Z'), 0) << "releases are not used";
+    EXPECT_EQ(dispatch(59, 0, VKEY_RETURN), 1);
+    EXPECT_FALSE(nameField->isEditing());
+    EXPECT_EQ(text(5, 0), before + "Z");
+    dispatch(15);
+}
+
+// Names, units and display texts stay inside the host's buffers (the bytes after them are never written), and are
+// the texts of the table whole.
+TEST_F(DispatcherTest, ParameterTextsStayInsideTheirBuffers)
+{
+    const char* const names[] = {"Power", "Attack", "Release", "-",      "ScHpfSt", "ScHpf", "Ratio", "-",
+                                 "Threshold", "Channel", "Makeup", "Link", "BlndSt", "Blend", "-", "-"};
+    const float values[] = {0.0f, 0.5f, 1.0f};
+    for (int32_t index = -1; index < 19; ++index) {
+        for (const auto& [opcode, bound] : {std::pair<int32_t, size_t>{6, kParameterTextSize},
+                                            std::pair<int32_t, size_t>{7, kParameterTextSize},
+                                            std::pair<int32_t, size_t>{8, kParameterNameSize}}) {
+            for (float v : values) {
+                if (index >= 0 && index < 16)
+                    set(index, v);
+                char buffer[64];
+                std::memset(buffer, 0x5A, sizeof buffer);
+                dispatch(opcode, index, 0, buffer);
+                const size_t length = strnlen(buffer, sizeof buffer);
+                EXPECT_LT(length, bound) << "opcode " << opcode << ", parameter " << index;
+                for (size_t i = length + 1; i < sizeof buffer; ++i)
+                    ASSERT_EQ(buffer[i], 0x5A) << "opcode " << opcode << ", parameter " << index << ", byte " << i;
+                if (opcode == 8) {
+                    EXPECT_EQ(std::string(buffer), index >= 0 && index < 16 ? names[index] : "") << index;
+                } else if (opcode == 6) {
+                    EXPECT_EQ(std::string(buffer), "  ") << index;
+                }
+            }
+        }
+    }
 }
 
 TEST_F(DispatcherTest, ProgramNamesAndRename)

@@ -2,6 +2,9 @@
 
 #include <cmath>
 #include <limits>
+#include <memory>
+#include <utility>
+#include <vector>
 
 #include "tests/effect/EffectFixture.h"
 
@@ -51,6 +54,45 @@ TEST_F(ParameterTest, PowerOffCopiesTheInput)
         EXPECT_EQ(outL[i], left[i]);
         EXPECT_EQ(outR[i], right[i]);
     }
+}
+
+// Two input pointers to one row are one channel: the block takes the mono path, as under a mono arrangement, and
+// only the left channel is compressed, whatever the channel choice says.
+TEST_F(ParameterTest, InputsOnTheSameRowTakeTheMonoPath)
+{
+    constexpr int32_t kFrames = 2048;
+    std::vector<float> signal(kFrames);
+    for (int32_t i = 0; i < kFrames; ++i)
+        signal[static_cast<size_t>(i)] = 0.9f * static_cast<float>(std::sin(0.05 * i));
+
+    enum class Road { SameRow, MonoArrangement, Stereo };
+    auto run = [&](QorFETcomp& effect, Road road) {
+        EffectRecord* r = effect.getRecord();
+        r->setParameter(r, 9, 1.0f);  // the right channel only, in stereo
+        r->setParameter(r, 8, 0.0f);
+        r->setParameter(r, 6, 1.0f);
+        if (road == Road::MonoArrangement) {
+            SpeakerArrangement mono{};
+            mono.numChannels = 1;
+            r->dispatcher(r, 42, 0, reinterpret_cast<intptr_t>(&mono), &mono, 0.0f);
+        }
+        std::vector<float> left = signal, right = signal, outL(kFrames), outR(kFrames);
+        float* in[2] = {left.data(), road == Road::SameRow ? left.data() : right.data()};
+        float* out[2] = {outL.data(), outR.data()};
+        r->processReplacing(r, in, out, kFrames);
+        return std::make_pair(outL, outR);
+    };
+    auto other = [] { return std::unique_ptr<QorFETcomp>(new QorFETcomp(&TestHost::callback)); };
+    const auto sameRow = run(*effect, Road::SameRow);
+    const auto mono = run(*other(), Road::MonoArrangement);
+    const auto stereo = run(*other(), Road::Stereo);
+
+    EXPECT_EQ(sameRow.first, mono.first);
+    EXPECT_EQ(sameRow.second, mono.second);
+    EXPECT_EQ(sameRow.second, signal) << "the right channel passes as it came";
+    EXPECT_NE(sameRow.first, signal) << "the left channel is compressed";
+    EXPECT_EQ(stereo.first, signal) << "in stereo the choice of the right channel leaves the left alone";
+    EXPECT_NE(stereo.second, signal);
 }
 
 TEST_F(ParameterTest, MeterAndOutOfRangeIndices)
