@@ -62,7 +62,10 @@ public:
 private:
     using Pair = std::pair<AAX_CString, AAX_CString>;  // false text, true text
 
-    static uint32_t LongerLength(const AAX_CString& a, const AAX_CString& b) { return std::max(a.Length(), b.Length()); }
+    static uint32_t LongerLength(const AAX_CString& a, const AAX_CString& b)
+    {
+        return std::max(a.Length(), b.Length());
+    }
 
     AAX_CString falseText_;
     AAX_CString trueText_;

@@ -47,7 +47,4 @@ AAX_Result AAX_VAutomationDelegate::PostCurrentValue(AAX_CParamID id, AAX_CParam
     return table() ? table()->postCurrentValue(delegate_, id, normalised) : AAX_ERROR_NULL_OBJECT;
 }
 
-AAX_Result AAX_VAutomationDelegate::HostOperation9(void* a)
-{
-    return hostref::pass(delegate_, &acf::AutomationDelegateTable::operation9, AAX_ERROR_NULL_OBJECT, a);
-}
+QOR_HOST_PASS_THROUGH(AAX_VAutomationDelegate, AutomationDelegateTable, 9, delegate_, AAX_ERROR_NULL_OBJECT)

@@ -83,36 +83,24 @@ AAX_Result AAX_VComponentDescriptor::AddProcessProc(acf::RenderCallback callback
     return table()->addProcessProc(descriptor_, reinterpret_cast<void*>(callback), HostInterfaceOf(properties));
 }
 
-namespace {
-
-using Table = acf::ComponentDescriptorTable;
-
-}  // namespace
-
-#define QOR_COMPONENT_PASS(n, object, missing)                                                              \
-    AAX_Result AAX_VComponentDescriptor::HostOperation##n(void* a)                                           \
-    {                                                                                                        \
-        return hostref::pass(object, &Table::operation##n, missing, a);                                      \
-    }
-QOR_COMPONENT_PASS(3, descriptor_, AAX_ERROR_NULL_OBJECT)
-QOR_COMPONENT_PASS(4, descriptor_, AAX_ERROR_NULL_OBJECT)
-QOR_COMPONENT_PASS(8, descriptor_, AAX_ERROR_NULL_OBJECT)
-QOR_COMPONENT_PASS(9, descriptor_, AAX_ERROR_NULL_OBJECT)
-QOR_COMPONENT_PASS(10, descriptor_, AAX_ERROR_NULL_OBJECT)
-QOR_COMPONENT_PASS(12, descriptor_, AAX_ERROR_NULL_OBJECT)
-QOR_COMPONENT_PASS(14, descriptor_, AAX_ERROR_NULL_OBJECT)
-QOR_COMPONENT_PASS(18, descriptor_, AAX_ERROR_NULL_OBJECT)
-QOR_COMPONENT_PASS(19, descriptor2_, AAX_ERROR_UNIMPLEMENTED)
-#undef QOR_COMPONENT_PASS
+QOR_HOST_PASS_THROUGH(AAX_VComponentDescriptor, ComponentDescriptorTable, 3, descriptor_, AAX_ERROR_NULL_OBJECT)
+QOR_HOST_PASS_THROUGH(AAX_VComponentDescriptor, ComponentDescriptorTable, 4, descriptor_, AAX_ERROR_NULL_OBJECT)
+QOR_HOST_PASS_THROUGH(AAX_VComponentDescriptor, ComponentDescriptorTable, 8, descriptor_, AAX_ERROR_NULL_OBJECT)
+QOR_HOST_PASS_THROUGH(AAX_VComponentDescriptor, ComponentDescriptorTable, 9, descriptor_, AAX_ERROR_NULL_OBJECT)
+QOR_HOST_PASS_THROUGH(AAX_VComponentDescriptor, ComponentDescriptorTable, 10, descriptor_, AAX_ERROR_NULL_OBJECT)
+QOR_HOST_PASS_THROUGH(AAX_VComponentDescriptor, ComponentDescriptorTable, 12, descriptor_, AAX_ERROR_NULL_OBJECT)
+QOR_HOST_PASS_THROUGH(AAX_VComponentDescriptor, ComponentDescriptorTable, 14, descriptor_, AAX_ERROR_NULL_OBJECT)
+QOR_HOST_PASS_THROUGH(AAX_VComponentDescriptor, ComponentDescriptorTable, 18, descriptor_, AAX_ERROR_NULL_OBJECT)
+QOR_HOST_PASS_THROUGH(AAX_VComponentDescriptor, ComponentDescriptorTable, 19, descriptor2_, AAX_ERROR_UNIMPLEMENTED)
 
 AAX_Result AAX_VComponentDescriptor::HostOperation15(void* a, void* b, void* c, void* d)
 {
-    return hostref::pass(descriptor_, &Table::operation15, AAX_ERROR_NULL_OBJECT, a, b, c, d);
+    return hostref::pass(descriptor_, &acf::ComponentDescriptorTable::operation15, AAX_ERROR_NULL_OBJECT, a, b, c, d);
 }
 
 AAX_Result AAX_VComponentDescriptor::HostOperation17(void* a, void* b, AAX_IPropertyMap* properties, void* d, void* e,
                                                      void* f)
 {
-    return hostref::pass(descriptor_, &Table::operation17, AAX_ERROR_NULL_OBJECT, a, b, HostInterfaceOf(properties),
-                         d, e, f);
+    return hostref::pass(descriptor_, &acf::ComponentDescriptorTable::operation17, AAX_ERROR_NULL_OBJECT, a, b,
+                         HostInterfaceOf(properties), d, e, f);
 }

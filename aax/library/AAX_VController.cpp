@@ -49,33 +49,21 @@ AAX_Result AAX_VController::PostPacket(AAX_CFieldIndex port, const void* data, u
     return acf::tableOf<acf::ControllerTable>(controller_).postPacket(controller_, port, data, size);
 }
 
-namespace {
-
-using Table = acf::ControllerTable;
-
-}  // namespace
-
-#define QOR_CONTROLLER_PASS(n, object, missing)                                                             \
-    AAX_Result AAX_VController::HostOperation##n(void* a)                                                    \
-    {                                                                                                        \
-        return hostref::pass(object, &Table::operation##n, missing, a);                                      \
-    }
-QOR_CONTROLLER_PASS(3, controller_, AAX_ERROR_NULL_OBJECT)
-QOR_CONTROLLER_PASS(7, controller_, AAX_ERROR_NULL_OBJECT)
-QOR_CONTROLLER_PASS(8, controller_, AAX_ERROR_NULL_OBJECT)
-QOR_CONTROLLER_PASS(9, controller_, AAX_ERROR_NULL_OBJECT)
-QOR_CONTROLLER_PASS(11, controller_, AAX_ERROR_NULL_OBJECT)
-QOR_CONTROLLER_PASS(13, controller_, AAX_ERROR_NULL_OBJECT)
-QOR_CONTROLLER_PASS(14, controller_, AAX_ERROR_NULL_OBJECT)
-QOR_CONTROLLER_PASS(15, controller_, AAX_ERROR_NULL_OBJECT)
-QOR_CONTROLLER_PASS(16, controller_, AAX_ERROR_NULL_OBJECT)
-QOR_CONTROLLER_PASS(17, controller_, AAX_ERROR_NULL_OBJECT)
-QOR_CONTROLLER_PASS(18, controller_, AAX_ERROR_NULL_OBJECT)
-QOR_CONTROLLER_PASS(19, controller_, AAX_ERROR_NULL_OBJECT)
-QOR_CONTROLLER_PASS(20, controller2_, AAX_ERROR_UNIMPLEMENTED)
-QOR_CONTROLLER_PASS(21, controller2_, AAX_ERROR_UNIMPLEMENTED)
-QOR_CONTROLLER_PASS(23, controller2_, AAX_ERROR_UNIMPLEMENTED)
-#undef QOR_CONTROLLER_PASS
+QOR_HOST_PASS_THROUGH(AAX_VController, ControllerTable, 3, controller_, AAX_ERROR_NULL_OBJECT)
+QOR_HOST_PASS_THROUGH(AAX_VController, ControllerTable, 7, controller_, AAX_ERROR_NULL_OBJECT)
+QOR_HOST_PASS_THROUGH(AAX_VController, ControllerTable, 8, controller_, AAX_ERROR_NULL_OBJECT)
+QOR_HOST_PASS_THROUGH(AAX_VController, ControllerTable, 9, controller_, AAX_ERROR_NULL_OBJECT)
+QOR_HOST_PASS_THROUGH(AAX_VController, ControllerTable, 11, controller_, AAX_ERROR_NULL_OBJECT)
+QOR_HOST_PASS_THROUGH(AAX_VController, ControllerTable, 13, controller_, AAX_ERROR_NULL_OBJECT)
+QOR_HOST_PASS_THROUGH(AAX_VController, ControllerTable, 14, controller_, AAX_ERROR_NULL_OBJECT)
+QOR_HOST_PASS_THROUGH(AAX_VController, ControllerTable, 15, controller_, AAX_ERROR_NULL_OBJECT)
+QOR_HOST_PASS_THROUGH(AAX_VController, ControllerTable, 16, controller_, AAX_ERROR_NULL_OBJECT)
+QOR_HOST_PASS_THROUGH(AAX_VController, ControllerTable, 17, controller_, AAX_ERROR_NULL_OBJECT)
+QOR_HOST_PASS_THROUGH(AAX_VController, ControllerTable, 18, controller_, AAX_ERROR_NULL_OBJECT)
+QOR_HOST_PASS_THROUGH(AAX_VController, ControllerTable, 19, controller_, AAX_ERROR_NULL_OBJECT)
+QOR_HOST_PASS_THROUGH(AAX_VController, ControllerTable, 20, controller2_, AAX_ERROR_UNIMPLEMENTED)
+QOR_HOST_PASS_THROUGH(AAX_VController, ControllerTable, 21, controller2_, AAX_ERROR_UNIMPLEMENTED)
+QOR_HOST_PASS_THROUGH(AAX_VController, ControllerTable, 23, controller2_, AAX_ERROR_UNIMPLEMENTED)
 
 AAX_Result AAX_VController::HostOperation22(void** out)
 {
@@ -86,5 +74,5 @@ AAX_Result AAX_VController::HostOperation22(void** out)
             *out = nullptr;
         return AAX_ERROR_UNIMPLEMENTED;
     }
-    return acf::tableOf<Table>(controller2_).operation22(controller2_, out);
+    return acf::tableOf<acf::ControllerTable>(controller2_).operation22(controller2_, out);
 }

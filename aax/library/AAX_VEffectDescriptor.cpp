@@ -73,10 +73,7 @@ AAX_Result AAX_VEffectDescriptor::AddResourceInfo(uint32_t kind, const char* fil
     return table() ? table()->addResourceInfo(descriptor_, kind, fileName) : AAX_ERROR_NULL_OBJECT;
 }
 
-AAX_Result AAX_VEffectDescriptor::HostOperation6(void* a)
-{
-    return hostref::pass(descriptor_, &acf::EffectDescriptorTable::operation6, AAX_ERROR_NULL_OBJECT, a);
-}
+QOR_HOST_PASS_THROUGH(AAX_VEffectDescriptor, EffectDescriptorTable, 6, descriptor_, AAX_ERROR_NULL_OBJECT)
 
 AAX_Result AAX_VEffectDescriptor::HostOperation8(AAX_IPropertyMap* properties)
 {

@@ -26,10 +26,7 @@ AAX_VHostServices::~AAX_VHostServices()
     hostref::release(services_);
 }
 
-AAX_Result AAX_VHostServices::HostOperation3(void* a)
-{
-    return hostref::pass(services_, &acf::HostServicesTable::operation3, AAX_ERROR_NULL_OBJECT, a);
-}
+QOR_HOST_PASS_THROUGH(AAX_VHostServices, HostServicesTable, 3, services_, AAX_ERROR_NULL_OBJECT)
 
 AAX_Result AAX_VHostServices::Log(int32_t level, const char* text)
 {

@@ -29,15 +29,9 @@ AAX_Result AAX_VPropertyMap::AddProperty(uint32_t number, int32_t value)
     return acf::tableOf<acf::PropertyMapTable>(map_).addProperty(map_, number, value);
 }
 
-AAX_Result AAX_VPropertyMap::HostOperation5(void* a)
-{
-    return hostref::pass(map_, &acf::PropertyMapTable::operation5, AAX_ERROR_NULL_OBJECT, a);
-}
+QOR_HOST_PASS_THROUGH(AAX_VPropertyMap, PropertyMapTable, 5, map_, AAX_ERROR_NULL_OBJECT)
 
-AAX_Result AAX_VPropertyMap::HostOperation6(void* a)
-{
-    return hostref::pass(map2_, &acf::PropertyMapTable::operation6, AAX_ERROR_UNIMPLEMENTED, a);
-}
+QOR_HOST_PASS_THROUGH(AAX_VPropertyMap, PropertyMapTable, 6, map2_, AAX_ERROR_UNIMPLEMENTED)
 
 bool AAX_VPropertyMap::HostOperation7(void* a)
 {

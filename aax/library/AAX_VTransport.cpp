@@ -64,32 +64,17 @@ AAX_Result AAX_VTransport::QueryFrameRate(int32_t* rateCode, int64_t* offset) co
     return transport2_ ? table2().getFrameRate(transport2_, rateCode, offset) : AAX_ERROR_UNIMPLEMENTED;
 }
 
-AAX_Result AAX_VTransport::HostOperation9(void* a)
-{
-    return hostref::pass(transport_, &acf::TransportTable::operation9, AAX_ERROR_NULL_OBJECT, a);
-}
+QOR_HOST_PASS_THROUGH(AAX_VTransport, TransportTable, 9, transport_, AAX_ERROR_NULL_OBJECT)
 
 AAX_Result AAX_VTransport::HostOperation10(void* a, void* b, void* c, void* d, void* e)
 {
     return hostref::pass(transport_, &acf::TransportTable::operation10, AAX_ERROR_NULL_OBJECT, a, b, c, d, e);
 }
 
-AAX_Result AAX_VTransport::HostOperation11(void* a)
-{
-    return hostref::pass(transport_, &acf::TransportTable::operation11, AAX_ERROR_NULL_OBJECT, a);
-}
+QOR_HOST_PASS_THROUGH(AAX_VTransport, TransportTable, 11, transport_, AAX_ERROR_NULL_OBJECT)
 
-AAX_Result AAX_VTransport::HostOperation12(void* a)
-{
-    return hostref::pass(transport_, &acf::TransportTable::operation12, AAX_ERROR_NULL_OBJECT, a);
-}
+QOR_HOST_PASS_THROUGH(AAX_VTransport, TransportTable, 12, transport_, AAX_ERROR_NULL_OBJECT)
 
-AAX_Result AAX_VTransport::HostOperation15(void* a)
-{
-    return hostref::pass(transport2_, &acf::TransportTable::operation15, AAX_ERROR_UNIMPLEMENTED, a);
-}
+QOR_HOST_PASS_THROUGH(AAX_VTransport, TransportTable, 15, transport2_, AAX_ERROR_UNIMPLEMENTED)
 
-AAX_Result AAX_VTransport::HostOperation16(void* a)
-{
-    return hostref::pass(transport2_, &acf::TransportTable::operation16, AAX_ERROR_UNIMPLEMENTED, a);
-}
+QOR_HOST_PASS_THROUGH(AAX_VTransport, TransportTable, 16, transport2_, AAX_ERROR_UNIMPLEMENTED)

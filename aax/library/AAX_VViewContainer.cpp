@@ -23,22 +23,10 @@ AAX_Result AAX_VViewContainer::SetViewSize(const acf::ViewSize& size)
     return container_ ? acf::tableOf<acf::ViewContainerTable>(container_).setViewSize(container_, &size) : 0;
 }
 
-AAX_Result AAX_VViewContainer::HostOperation5(void* a)
-{
-    return hostref::pass(container_, &acf::ViewContainerTable::operation5, AAX_ERROR_UNIMPLEMENTED, a);
-}
+QOR_HOST_PASS_THROUGH(AAX_VViewContainer, ViewContainerTable, 5, container_, AAX_ERROR_UNIMPLEMENTED)
 
-AAX_Result AAX_VViewContainer::HostOperation7(void* a)
-{
-    return hostref::pass(container_, &acf::ViewContainerTable::operation7, AAX_ERROR_UNIMPLEMENTED, a);
-}
+QOR_HOST_PASS_THROUGH(AAX_VViewContainer, ViewContainerTable, 7, container_, AAX_ERROR_UNIMPLEMENTED)
 
-AAX_Result AAX_VViewContainer::HostOperation8(void* a)
-{
-    return hostref::pass(container_, &acf::ViewContainerTable::operation8, AAX_ERROR_UNIMPLEMENTED, a);
-}
+QOR_HOST_PASS_THROUGH(AAX_VViewContainer, ViewContainerTable, 8, container_, AAX_ERROR_UNIMPLEMENTED)
 
-AAX_Result AAX_VViewContainer::HostOperation9(void* a)
-{
-    return hostref::pass(container_, &acf::ViewContainerTable::operation9, AAX_ERROR_UNIMPLEMENTED, a);
-}
+QOR_HOST_PASS_THROUGH(AAX_VViewContainer, ViewContainerTable, 9, container_, AAX_ERROR_UNIMPLEMENTED)

@@ -26,3 +26,11 @@ acf::Result pass(void* object, Operation Table::*operation, acf::Result missing,
 }
 
 }  // namespace hostref
+
+// Defines Class::HostOperation<n>(void* a), a one-word pass-through: operation n of the table Table of object, or
+// missing without object.
+#define QOR_HOST_PASS_THROUGH(Class, Table, n, object, missing)                                               \
+    AAX_Result Class::HostOperation##n(void* a)                                                               \
+    {                                                                                                         \
+        return hostref::pass(object, &acf::Table::operation##n, missing, a);                                  \
+    }
