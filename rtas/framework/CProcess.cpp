@@ -18,9 +18,11 @@ CProcess::~CProcess() { rtas::DeleteLibraryRootView(fRootView); }
 int32_t CProcess::Initialize()
 {
     if (fRootView == nullptr)
-        fRootView = rtas::CreateLibraryRootView(*this);
+        fRootView = CreateRootView();
     return 0;
 }
+
+rtas::views::CPlugInView* CProcess::CreateRootView() { return rtas::CreateLibraryRootView(*this); }
 
 void CProcess::Uninitialize()
 {

@@ -38,6 +38,11 @@ public:
 #undef QOR_PROCESS_OPERATION
 #undef QOR_PROCESS_SKIP
 
+    // Hooks the library's instances answer with 0.
+    virtual int32_t ProcessHookA() { return 0; }
+    virtual int32_t ProcessHookD() { return 0; }
+    virtual int32_t ProcessHookE() { return 0; }
+
     // Values the host or the library hands the instance to keep.
     void SetHostValue(uint32_t value) { fHostValue = value; }
     uint32_t GetHostValue() const { return fHostValue; }
@@ -53,6 +58,8 @@ public:
     // Builds the instance's root view unless the library's views are off; a failure is thrown with nothing left
     // behind.
     virtual int32_t Initialize();
+    // The root view Initialize builds: the library's dialog view, or null while the library's views are off.
+    virtual rtas::views::CPlugInView* CreateRootView();
     // Undoes Initialize; the type calls it before it lets the instance go.
     virtual void Uninitialize();
     virtual int32_t SetSampleRate(int32_t rate);

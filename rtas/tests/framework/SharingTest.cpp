@@ -74,6 +74,22 @@ void Dispatch(int32_t destination, uint32_t type, uint32_t subtype, int32_t valu
     ASSERT_EQ(FicSDSDispatchToken(token, 56), 0);
 }
 
+// A control surface's highlight request for a control's view: on, 9 at 54, 7 at 40 and the colour 0x112233 at 42,
+// whatever size the token declares; the whole room of a token goes to the host.
+void DispatchHighlight(int32_t destination, int16_t declaredSize)
+{
+    uint8_t highlight[sharing::kCapacity] = {};
+    sharing::PutWord(highlight, sharing::kDestination, uint32_t(destination));
+    sharing::PutWord(highlight, sharing::kType, sharing::kSetValue);
+    sharing::PutWord(highlight, sharing::kSubtype, sharing::kHighlight);
+    highlight[sharing::kPayload] = 1;
+    sharing::PutShort(highlight, 40, 7);
+    sharing::PutWord(highlight, 42, 0x112233);
+    sharing::PutShort(highlight, 54, 9);
+    sharing::PutShort(highlight, sharing::kSize, declaredSize);
+    ASSERT_EQ(FicSDSDispatchToken(highlight, sharing::kCapacity), 0);
+}
+
 class Sharing : public FrameworkTest
 {
 protected:
@@ -160,16 +176,7 @@ TEST_F(Sharing, SurfaceTokensAreAnsweredAtIdle)
     Routine<99>()(kKvss, index, 3, 777);
     Dispatch(NameOf(index, 3), sharing::kGetValue, sharing::kControlValue);
     Dispatch(NameOf(index, 2), sharing::kCurrentValue, sharing::kControlValue);
-    uint8_t highlight[sharing::kCapacity] = {};
-    sharing::PutWord(highlight, sharing::kDestination, uint32_t(NameOf(index, 2)));
-    sharing::PutWord(highlight, sharing::kType, sharing::kSetValue);
-    sharing::PutWord(highlight, sharing::kSubtype, sharing::kHighlight);
-    highlight[sharing::kPayload] = 1;
-    sharing::PutShort(highlight, 40, 7);
-    sharing::PutWord(highlight, 42, 0x112233);
-    sharing::PutShort(highlight, 54, 9);
-    sharing::PutShort(highlight, sharing::kSize, 56);
-    FicSDSDispatchToken(highlight, 56);
+    DispatchHighlight(NameOf(index, 2), 56);
     // A token nobody listens to is not queued; the value report of routine 99 reaches the instance's own listener.
     Dispatch(NameOf(index, 2), sharing::kSetValue, sharing::kTouch);
     EXPECT_EQ(QorKitQueuedTokens(), 4);
@@ -199,16 +206,7 @@ TEST_F(Sharing, AHighlightRequestShorterThanItsFieldsIsDropped)
     for (int16_t declared : {int16_t(42), int16_t(55), int16_t(20), int16_t(56)}) {
         SCOPED_TRACE(declared);
         process.highlight.clear();
-        uint8_t highlight[sharing::kCapacity] = {};
-        sharing::PutWord(highlight, sharing::kDestination, uint32_t(NameOf(index, 2)));
-        sharing::PutWord(highlight, sharing::kType, sharing::kSetValue);
-        sharing::PutWord(highlight, sharing::kSubtype, sharing::kHighlight);
-        highlight[sharing::kPayload] = 1;
-        sharing::PutShort(highlight, 40, 7);
-        sharing::PutWord(highlight, 42, 0x112233);
-        sharing::PutShort(highlight, 54, 9);
-        sharing::PutShort(highlight, sharing::kSize, declared);
-        ASSERT_EQ(FicSDSDispatchToken(highlight, sharing::kCapacity), 0);
+        DispatchHighlight(NameOf(index, 2), declared);
         ASSERT_EQ(Routine<3>()(kKvss, index), 0);
         EXPECT_EQ(QorKitQueuedTokens(), 0);
         if (declared >= 56)
