@@ -7,8 +7,10 @@
 # Usage: thirdparty/build-windows-libs.sh [x64] [x86]     (both when none is named)
 #
 # The source packages are fetched once into build/thirdparty/sources, through an apt configuration of their own under
-# build/thirdparty/apt (a deb-src entry for Debian's bookworm main, checked with Debian's archive key): the system's
-# apt sources stay as they are and no root rights are needed. A library already built for an architecture is skipped.
+# build/thirdparty/apt: a deb-src entry for each Debian archive (the mirror or proxy this machine's apt uses, from its
+# sources.list or deb822 .sources files) of this release's suite, main component, checked with Debian's archive key.
+# The system's apt sources stay as they are and no root rights are needed. A library already built for an
+# architecture is skipped.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -27,6 +29,18 @@ source_dir() { # the unpacked source tree of a source package, or nothing
   [ -n "$found" ] && printf '%s\n' "$found"
 }
 
+# The deb-src lines for this release's own suite (not its updates: the sources stay those of the release), from the
+# archives this machine's apt is configured with. apt itself reads its sources (both formats), so no mirror address
+# is written here.
+debian_source_entries() {
+  local codename
+  codename=$(. /etc/os-release && printf '%s' "${VERSION_CODENAME:-}")
+  [ -n "$codename" ] || { echo "cannot tell this system's Debian release (no VERSION_CODENAME in /etc/os-release)" >&2; return 1; }
+  apt-get indextargets --no-release-info --format '$(TARGET_OF) $(REPO_URI) $(RELEASE) $(COMPONENT)' |
+    awk -v codename="$codename" '($1 == "deb" || $1 == "deb-src") && $3 == codename && $4 == "main" {
+        print "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] " $2 " " $3 " main" }' | sort -u
+}
+
 fetch_sources() {
   local missing=() p
   for p in "${packages[@]}"; do
@@ -36,8 +50,12 @@ fetch_sources() {
   echo "Fetching Debian source packages: ${missing[*]}"
   local apt=$work/apt
   mkdir -p "$apt/lists/partial" "$apt/cache/archives/partial" "$sources"
-  echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm main" \
-    >"$apt/sources.list"
+  debian_source_entries >"$apt/sources.list"
+  if [ ! -s "$apt/sources.list" ]; then
+    echo "This machine's apt sources name no Debian archive for this release's main component; add one (as" >&2
+    echo "/etc/apt/sources.list or /etc/apt/sources.list.d/debian.sources) and run this again." >&2
+    return 1
+  fi
   local opts=(-o "Dir::Etc::SourceList=$apt/sources.list" -o Dir::Etc::SourceParts=/dev/null
     -o "Dir::State::Lists=$apt/lists" -o "Dir::Cache=$apt/cache" -o APT::Sandbox::User="$(id -un)")
   apt-get -qq "${opts[@]}" update
