@@ -5,15 +5,16 @@
 #include "hosts/rtas/rtashost/RawAudio.h"
 #include "hosts/rtas/rtashost/Render.h"
 
+#include "hosts/common/HostFiles.h"
+#include "hosts/common/RenderSummary.h"
 #include "hosts/rtas/KitControl.h"
-
-#include <fstream>
-#include <iterator>
 
 namespace rtashost {
 namespace {
 
 constexpr int32_t kKindRealTime = 3;
+// A state file larger than this is no state of this plug-in's.
+constexpr size_t kMostStateBytes = 64 << 20;
 
 std::string stemName(int32_t stem)
 {
@@ -57,6 +58,14 @@ void setBypass(Instance& instance)
     check(instance.session().routine<132>()(instance.type().number, instance.index(), &bypass),
           "finding the master bypass");
     instance.setControl(bypass, 1.0);
+}
+
+// An output file must not replace one the command reads.
+void refuseOutputOverInputs(const std::string& output, const std::vector<std::string>& inputs)
+{
+    std::string error;
+    if (hostcli::outputIsAnInput(output, inputs, error))
+        throw HostError(error);
 }
 
 uint32_t chunkIDOf(const Options& options)
@@ -104,6 +113,7 @@ int render(const Options& options, std::ostream& out, std::ostream& err)
 {
     return run(err, [&] {
         needFiles(options, 3, "render PLUGIN IN OUT [options]");
+        refuseOutputOverInputs(options.files[2], {options.files[1], options.files[0]});
         // The engine's largest real-time block: the instance reads it when it is made.
         QorKitSetMaximumQuantum(options.quantum);
         PlugInSession session(options.files[0]);
@@ -118,6 +128,13 @@ int render(const Options& options, std::ostream& out, std::ostream& err)
                                     ? renderRealTime(instance, input, outputs, options.buffer)
                                     : renderAudioSuite(instance, input, outputs, options.buffer);
         writeRawAudio(options.files[2], output);
+        const std::string details = "type '" + options.type + "', " +
+                                    (type.kind == kKindRealTime ? "real-time, quantum " + std::to_string(options.quantum) + ", "
+                                                                : std::string("AudioSuite, ")) +
+                                    "buffer " + std::to_string(options.buffer) + (options.bypass ? ", bypassed" : "");
+        out << hostcli::renderSummary(input.empty() ? 0 : input[0].size(), int(input.size()), outputs,
+                                      kRawAudioRate, details, options.files[2])
+            << "\n";
     });
 }
 
@@ -125,15 +142,16 @@ int saveState(const Options& options, std::ostream& out, std::ostream& err)
 {
     return run(err, [&] {
         needFiles(options, 2, "save-state PLUGIN FILE [--elck] [options]");
+        refuseOutputOverInputs(options.files[1], {options.files[0]});
         PlugInSession session(options.files[0]);
         Instance instance(session, session.type(options.type));
         applySettings(options, instance);
         const std::vector<uint8_t> chunk = instance.chunk(chunkIDOf(options));
-        std::ofstream file(options.files[1], std::ios::binary | std::ios::trunc);
-        file.write(reinterpret_cast<const char*>(chunk.data()), std::streamsize(chunk.size()));
-        file.close();
-        if (!file)
-            throw HostError("cannot write " + options.files[1]);
+        std::string error;
+        if (!hostcli::writeWholeFile(options.files[1], chunk, error))
+            throw HostError(error);
+        out << "saved " << chunk.size() << " bytes of chunk '" << fourCCText(chunkIDOf(options)) << "' to "
+            << options.files[1] << "\n";
     });
 }
 
@@ -141,10 +159,10 @@ int loadState(const Options& options, std::ostream& out, std::ostream& err)
 {
     return run(err, [&] {
         needFiles(options, 2, "load-state PLUGIN FILE [--elck]");
-        std::ifstream file(options.files[1], std::ios::binary);
-        if (!file)
-            throw HostError("cannot read " + options.files[1]);
-        std::vector<uint8_t> chunk((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        std::vector<uint8_t> chunk;
+        std::string error;
+        if (!hostcli::readWholeFile(options.files[1], kMostStateBytes, chunk, error))
+            throw HostError(error);
         PlugInSession session(options.files[0]);
         Instance instance(session, session.type(options.type));
         instance.setChunk(chunkIDOf(options), std::move(chunk));

@@ -1,76 +1,104 @@
 #include "hosts/rtas/rtashost/Options.h"
 
 #include "hosts/common/NumberArguments.h"
+#include "hosts/common/OptionParser.h"
 
-#include <cstdlib>
+#include <algorithm>
 
 namespace rtashost {
 
-using hostcli::toInt;
-using hostcli::toNumber;
+const char kUsage[] =
+    "usage: rtashost info PLUGIN [--type ID]\n"
+    "       rtashost render PLUGIN IN OUT [--type Kvmm|Kvms|Kvss|Kvas|Kvam] [--quantum N] [--buffer N] [--bypass]\n"
+    "                       [--control ID=VALUE ...] [--program NAME|NUMBER]\n"
+    "       rtashost save-state PLUGIN FILE [--elck] [--type ID] [--control ID=VALUE ...] [--program NAME|NUMBER]\n"
+    "       rtashost load-state PLUGIN FILE [--elck] [--type ID]\n"
+    "       rtashost --help\n"
+    "\n"
+    "IN and OUT: raw little-endian 32-bit floats, channels interleaved, 44100 Hz: IN with the type's input\n"
+    "channels (Kvmm, Kvms and Kvas: 1; Kvss and Kvam: 2), OUT with its output channels (Kvmm and Kvas: 1;\n"
+    "the others: 2). ID: a control's number (1 is \"Master Bypass\", parameter i is control i+2). VALUE: a number\n"
+    "from 0 to 1.\n"
+    "Exit codes: 0 done, 1 failed (one line says why), 2 malformed command line.\n";
 
-bool parseOptions(int argc, char** argv, Options& options, std::string& error)
+namespace {
+
+const std::vector<std::string> kCommands = {"info", "render", "save-state", "load-state"};
+
+}  // namespace
+
+bool parseOptions(const std::vector<std::string>& arguments, Options& options, std::string& error)
 {
-    if (argc < 2) {
-        error = "no command";
+    options = Options{};
+    if (!arguments.empty() && arguments[0] != "--help" && arguments[0] != "-h" &&
+        std::find(kCommands.begin(), kCommands.end(), arguments[0]) == kCommands.end()) {
+        error = "unknown command '" + arguments[0] + "'";
         return false;
     }
-    options.command = argv[1];
-    for (int i = 2; i < argc; ++i) {
-        const std::string arg = argv[i];
-        std::string text;
-        auto value = [&]() {
-            if (i + 1 >= argc) {
-                error = arg + " needs a value";
-                return false;
-            }
-            text = argv[++i];
-            return true;
-        };
-        if (arg == "--type") {
-            if (!value())
-                return false;
-            if (text.size() != 4) {
-                error = "--type takes a four-character type ID";
-                return false;
-            }
-            options.type = text;
-        } else if (arg == "--quantum" || arg == "--buffer") {
-            int& target = arg == "--quantum" ? options.quantum : options.buffer;
-            if (!value())
-                return false;
-            // The plug-in's rows hold 65536 samples.
-            if (!toInt(text, target) || target < 1 || target > 65536) {
-                error = arg + " takes 1 to 65536";
-                return false;
-            }
-        } else if (arg == "--bypass") {
-            options.bypass = true;
-        } else if (arg == "--elck") {
-            options.elck = true;
-        } else if (arg == "--control") {
-            if (!value())
-                return false;
-            const size_t equals = text.find('=');
-            int id = 0;
-            double number = 0;
-            if (equals == std::string::npos || !toInt(text.substr(0, equals), id) ||
-                !toNumber(text.substr(equals + 1), number) || number < 0.0 || number > 1.0) {
-                error = "--control takes ID=VALUE with VALUE from 0 to 1";
-                return false;
-            }
-            options.controls.emplace_back(id, number);
-        } else if (arg == "--program") {
-            if (!value())
-                return false;
-            options.program = text;
-        } else if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
-            error = "unknown option " + arg;
+    const std::vector<std::string> render = {"render"};
+    const std::vector<std::string> settings = {"render", "save-state"};
+    const std::vector<std::string> state = {"save-state", "load-state"};
+    // The plug-in's rows hold 65536 samples.
+    const auto samples = [](const std::string& option, const std::string& value, int& target, std::string& e) {
+        long number = 0;
+        if (!hostcli::toWholeNumber(option, value, 1, 65536, number, e))
             return false;
-        } else {
-            options.files.push_back(arg);
-        }
+        target = static_cast<int>(number);
+        return true;
+    };
+    const std::vector<hostcli::OptionRule> rules = {
+        {"--type", true, {},
+         [&](const std::string& value, std::string& e) {
+             if (value.size() != 4) {
+                 e = "--type takes a four-character type ID, not '" + value + "'";
+                 return false;
+             }
+             options.type = value;
+             return true;
+         }},
+        {"--quantum", true, render,
+         [&](const std::string& value, std::string& e) { return samples("--quantum", value, options.quantum, e); }},
+        {"--buffer", true, render,
+         [&](const std::string& value, std::string& e) { return samples("--buffer", value, options.buffer, e); }},
+        {"--bypass", false, render,
+         [&](const std::string&, std::string&) {
+             options.bypass = true;
+             return true;
+         }},
+        {"--elck", false, state,
+         [&](const std::string&, std::string&) {
+             options.elck = true;
+             return true;
+         }},
+        {"--control", true, settings,
+         [&](const std::string& value, std::string& e) {
+             std::string key;
+             double normalised = 0.0;
+             int id = 0;
+             if (!hostcli::toSetting("--control", "ID", value, key, normalised, e))
+                 return false;
+             if (!hostcli::toInt(key, id)) {
+                 e = "--control wants ID=VALUE with ID a control's number, not '" + value + "'";
+                 return false;
+             }
+             options.controls.emplace_back(id, normalised);
+             return true;
+         }},
+        {"--program", true, settings,
+         [&](const std::string& value, std::string& e) { return hostcli::toProgram("--program", value, options.program, e); }},
+    };
+    hostcli::ParsedArguments parsed;
+    switch (hostcli::parseArguments(arguments, rules, parsed, error)) {
+    case hostcli::ParseOutcome::Help:
+        options.help = true;
+        return true;
+    case hostcli::ParseOutcome::Malformed:
+        return false;
+    case hostcli::ParseOutcome::Run:
+        break;
     }
+    options.command = parsed.command;
+    options.files = parsed.files;
     return true;
 }
 

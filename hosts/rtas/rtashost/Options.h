@@ -18,9 +18,13 @@ struct Options
     bool elck = false;                                       // --elck: the controls-state chunk instead of 'All '
     std::vector<std::pair<int, double>> controls;            // --control ID=VALUE
     std::string program;                                     // --program NAME|NUMBER
+    bool help = false;                                       // --help or -h: print the usage, nothing else
 };
 
-// False with error on an unknown option or a malformed value.
-bool parseOptions(int argc, char** argv, Options& options, std::string& error);
+// arguments: without the program's name. False with error on an unknown command or option, an option the command
+// does not take, or a malformed value. --help or -h anywhere sets help and answers true.
+bool parseOptions(const std::vector<std::string>& arguments, Options& options, std::string& error);
+
+extern const char kUsage[];
 
 }  // namespace rtashost

@@ -2,13 +2,16 @@
 
 #include "hosts/rtas/rtashost/PlugInSession.h"
 
+#include "hosts/common/HostFiles.h"
+
 #include <cstdint>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 namespace rtashost {
 namespace {
+
+// A raw file larger than this (over an hour of stereo at 44100 Hz) is not one this host renders in memory.
+constexpr size_t kMostRawBytes = size_t(1) << 30;
 
 float fromLittleEndian(const uint8_t* bytes)
 {
@@ -31,10 +34,10 @@ void toLittleEndian(float value, uint8_t* bytes)
 
 std::vector<std::vector<float>> readRawAudio(const std::string& path, int channels)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw HostError("cannot read " + path);
-    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<uint8_t> bytes;
+    std::string error;
+    if (!hostcli::readWholeFile(path, kMostRawBytes, bytes, error))
+        throw HostError(error);
     const size_t frameBytes = size_t(channels) * 4;
     if (bytes.size() % frameBytes != 0)
         throw HostError(path + " does not hold whole frames of " + std::to_string(channels) + " 32-bit floats");
@@ -53,11 +56,9 @@ void writeRawAudio(const std::string& path, const std::vector<std::vector<float>
     for (size_t frame = 0; frame < frames; ++frame)
         for (size_t channel = 0; channel < channels.size(); ++channel)
             toLittleEndian(channels[channel][frame], &bytes[(frame * channels.size() + channel) * 4]);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    out.close();
-    if (!out)
-        throw HostError("cannot write " + path);
+    std::string error;
+    if (!hostcli::writeWholeFile(path, bytes, error))
+        throw HostError(error);
 }
 
 }  // namespace rtashost

@@ -2,7 +2,7 @@
 # rtashost's commands, outputs and exit codes against the plug-in file, run as a user runs them.
 #
 # Usage: rtashost-tests.sh GROUP RTASHOST PLUGIN [RUNNER ...]
-#   GROUP: info, errors, state or render; RUNNER: the emulator that runs the host's programs (qemu, Wine), if any.
+#   GROUP: info, errors, state, render or alone; RUNNER: the emulator that runs the host's programs (qemu, Wine), if any.
 # Runs in the folder where the kit, the plug-in and the effect meet.
 set -uo pipefail
 group=$1 rtashost=$2 plugin=$3
@@ -170,6 +170,19 @@ render)
   host render "$plugin" "$work/stereo.raw" "$work/threshold.raw" --control 10=0.1
   expect_status 0 "render --control"
   cmp -s "$work/Kvss.raw" "$work/threshold.raw" && fail "render --control 10=0.1: the output did not change"
+  ;;
+alone)
+  # The host, its kit and the plug-in copied to a folder of their own, without the effect: the effect is searched
+  # beside the program and the plug-in only, never in the build tree the host was built in.
+  mkdir "$work/alone"
+  cp "$rtashost" "$plugin" "$plugin.rsr" DAE.DLL DigiExt.dll DSI.dll DSPManager.dll "$work/alone/"
+  rtashost=$work/alone/$(basename "$rtashost")
+  (unset LD_LIBRARY_PATH; host info "$work/alone/$(basename "$plugin")"; cp "$work/out" "$work/without")
+  [ "$(grep -c '^control ' "$work/without")" -eq 1 ] ||
+    fail "alone: the effect was found elsewhere: $(grep -c '^control ' "$work/without") controls"
+  cp "Qor Kalvenor.dll" "$work/alone/"
+  (unset LD_LIBRARY_PATH; host info "$work/alone/$(basename "$plugin")"; cp "$work/out" "$work/with")
+  [ "$(grep -c '^control ' "$work/with")" -eq 17 ] || fail "alone: the effect beside the plug-in was not loaded"
   ;;
 *)
   echo "unknown group $group"
