@@ -14,7 +14,8 @@ public:
     Library(const Library&) = delete;
     Library& operator=(const Library&) = delete;
 
-    // Loads the library at path (a file path, never a search by bare name). False with error() on failure.
+    // Loads the library at path (a file path, never a search by bare name). False with error() on failure. On
+    // Windows a path the ANSI code page cannot spell is taken as UTF-8 and loaded by its wide form.
     bool open(const std::string& path);
     // Loads the library by its bare file name through the system's library search (on Windows the program's
     // folder, the system folders and PATH; elsewhere the program's run path and the loader's search path).

@@ -1,5 +1,9 @@
 #include "platform/Library.h"
 
+#include "platform/win32/WideText.h"
+
+#include <algorithm>
+
 #include <windows.h>
 
 namespace platform {
@@ -19,7 +23,23 @@ Library::~Library()
 
 bool Library::open(const std::string& path)
 {
-    return openByName(path);
+    if (openByName(path))
+        return true;
+    // A path that the ANSI code page cannot spell (a folder named 音, given as UTF-8 text by a host that read its
+    // command line wide) loads by its wide form. Every path that loads by its ANSI form still loads so.
+    const bool ascii =
+        std::all_of(path.begin(), path.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    std::wstring wide;
+    if (ascii || !toWide(path, wide))
+        return false;
+    if (HMODULE module = LoadLibraryW(wide.c_str())) {
+        handle_ = module;
+        owned_ = true;
+        error_.clear();
+        errorCode_ = 0;
+        return true;
+    }
+    return false;
 }
 
 bool Library::openByName(const std::string& name)
