@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <thread>
 #include <vector>
 
@@ -23,7 +24,10 @@ TEST(HostServicesThreads, LogWhileStartupAndShutdownComeAndGo)
                 if (AAX_Log(kAAXLogError, "line %d", sent.fetch_add(1)) == AAX_SUCCESS)
                     std::this_thread::yield();
         });
-    for (int round = 0; round < 300; ++round)
+    // At least 300 rounds, and on until the loggers have been at it for a while (a slow scheduler may start them
+    // late), within two seconds.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    for (int round = 0; (round < 300 || sent.load() < 1000) && std::chrono::steady_clock::now() < deadline; ++round)
     {
         AAX_VHostServices::CreateGlobal(host.unknown());
         std::this_thread::yield();
