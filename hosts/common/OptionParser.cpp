@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace hostcli {
 namespace {
@@ -28,18 +29,32 @@ bool takenBy(const OptionRule& rule, const std::string& command)
 
 }  // namespace
 
-ParseOutcome parseArguments(const std::vector<std::string>& arguments, const std::vector<OptionRule>& rules,
-                            ParsedArguments& parsed, std::string& error)
+OptionRule flagRule(const std::string& name, std::vector<std::string> commands, bool& target)
+{
+    return {name, false, std::move(commands), [&target](const std::string&, std::string&) {
+                target = true;
+                return true;
+            }};
+}
+
+bool parseArguments(const std::vector<std::string>& arguments, const std::vector<std::string>& commands,
+                    const std::vector<OptionRule>& rules, ParsedArguments& parsed, std::string& error)
 {
     parsed = ParsedArguments{};
     // Help wins over everything else on the line, so "render --help" never tries to render.
-    if (std::any_of(arguments.begin(), arguments.end(), isHelp))
-        return ParseOutcome::Help;
+    if (std::any_of(arguments.begin(), arguments.end(), isHelp)) {
+        parsed.help = true;
+        return true;
+    }
     if (arguments.empty()) {
         error = "no command given";
-        return ParseOutcome::Malformed;
+        return false;
     }
     parsed.command = arguments[0];
+    if (std::find(commands.begin(), commands.end(), parsed.command) == commands.end()) {
+        error = "unknown command '" + parsed.command + "'";
+        return false;
+    }
     for (size_t at = 1; at < arguments.size(); ++at) {
         const std::string& argument = arguments[at];
         if (argument.size() < 2 || argument.compare(0, 2, "--") != 0) {
@@ -55,11 +70,11 @@ ParseOutcome parseArguments(const std::vector<std::string>& arguments, const std
         const OptionRule* rule = findRule(rules, name);
         if (rule == nullptr) {
             error = "unknown option '" + name + "'";
-            return ParseOutcome::Malformed;
+            return false;
         }
         if (!takenBy(*rule, parsed.command)) {
             error = parsed.command + " does not take " + name;
-            return ParseOutcome::Malformed;
+            return false;
         }
         std::string value;
         if (rule->takesValue) {
@@ -69,16 +84,16 @@ ParseOutcome parseArguments(const std::vector<std::string>& arguments, const std
                 value = arguments[++at];
             } else {
                 error = name + " needs a value";
-                return ParseOutcome::Malformed;
+                return false;
             }
         } else if (inlineValue) {
             error = name + " takes no value";
-            return ParseOutcome::Malformed;
+            return false;
         }
         if (!rule->take(value, error))
-            return ParseOutcome::Malformed;
+            return false;
     }
-    return ParseOutcome::Run;
+    return true;
 }
 
 bool toNormalised(const std::string& text, double& value)

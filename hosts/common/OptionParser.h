@@ -19,23 +19,20 @@ struct OptionRule
     std::function<bool(const std::string& value, std::string& error)> take;
 };
 
-enum class ParseOutcome
-{
-    Run,        // command, files and options were read
-    Help,       // --help or -h: print the usage and exit 0
-    Malformed,  // error says what is wrong: exit 2
-};
+// A rule for an option without a value that sets target.
+OptionRule flagRule(const std::string& name, std::vector<std::string> commands, bool& target);
 
 struct ParsedArguments
 {
+    bool help = false;  // --help or -h: print the usage and exit 0; nothing else was read
     std::string command;
     std::vector<std::string> files;  // the positional arguments, in order
 };
 
-// arguments: without the program's name. Every argument that starts with "--" must be an option of rules that the
-// command takes.
-ParseOutcome parseArguments(const std::vector<std::string>& arguments, const std::vector<OptionRule>& rules,
-                            ParsedArguments& parsed, std::string& error);
+// arguments: without the program's name; the first must be one of commands. Every argument that starts with "--"
+// must be an option of rules that the command takes. False with error (exit 2) otherwise.
+bool parseArguments(const std::vector<std::string>& arguments, const std::vector<std::string>& commands,
+                    const std::vector<OptionRule>& rules, ParsedArguments& parsed, std::string& error);
 
 // A normalised value: a finite number from 0 to 1, the whole text.
 bool toNormalised(const std::string& text, double& value);

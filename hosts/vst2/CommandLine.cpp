@@ -77,11 +77,7 @@ std::vector<hostcli::OptionRule> rulesFor(CommandLine& line)
              line.blockSize = static_cast<int32_t>(frames);
              return true;
          }},
-        {"--double", false, renderCommands,
-         [&line](const std::string&, std::string&) {
-             line.doublePrecision = true;
-             return true;
-         }},
+        hostcli::flagRule("--double", renderCommands, line.doublePrecision),
         {"--rate", true, renderCommands,
          [&line](const std::string& value, std::string& error) {
              return hostcli::toPositive("--rate", value, line.sampleRate, error);
@@ -103,11 +99,7 @@ std::vector<hostcli::OptionRule> rulesFor(CommandLine& line)
          [&line](const std::string& value, std::string& error) {
              return takeMilliseconds("--duration", value, line.durationMs, error);
          }},
-        {"--log-automation", false, editorCommands,
-         [&line](const std::string&, std::string&) {
-             line.logAutomation = true;
-             return true;
-         }},
+        hostcli::flagRule("--log-automation", editorCommands, line.logAutomation),
     };
 }
 
@@ -116,22 +108,15 @@ std::vector<hostcli::OptionRule> rulesFor(CommandLine& line)
 bool parseCommandLine(const std::vector<std::string>& arguments, CommandLine& commandLine, std::string& error)
 {
     commandLine = CommandLine{};
-    // The command is checked before its options, so a misspelt command is named as such.
-    if (!arguments.empty() && findCommand(arguments[0]) == nullptr && arguments[0] != "--help" &&
-        arguments[0] != "-h") {
-        error = "unknown command '" + arguments[0] + "'";
-        return false;
-    }
+    std::vector<std::string> commands;
+    for (const CommandShape& shape : kCommands)
+        commands.push_back(shape.name);
     hostcli::ParsedArguments parsed;
-    switch (hostcli::parseArguments(arguments, rulesFor(commandLine), parsed, error)) {
-    case hostcli::ParseOutcome::Help:
-        commandLine.help = true;
-        return true;
-    case hostcli::ParseOutcome::Malformed:
+    if (!hostcli::parseArguments(arguments, commands, rulesFor(commandLine), parsed, error))
         return false;
-    case hostcli::ParseOutcome::Run:
-        break;
-    }
+    commandLine.help = parsed.help;
+    if (commandLine.help)
+        return true;
     commandLine.command = parsed.command;
     commandLine.positionals = parsed.files;
     const CommandShape* shape = findCommand(commandLine.command);

@@ -2,8 +2,6 @@
 
 #include "hosts/common/OptionParser.h"
 
-#include <algorithm>
-
 namespace aaxhost {
 
 const char kUsage[] =
@@ -43,11 +41,6 @@ bool takeWhole(const std::string& option, const std::string& value, long low, lo
 bool parseOptions(const std::vector<std::string>& arguments, Options& options, std::string& error)
 {
     options = Options{};
-    if (!arguments.empty() && arguments[0] != "--help" && arguments[0] != "-h" &&
-        std::find(kCommands.begin(), kCommands.end(), arguments[0]) == kCommands.end()) {
-        error = "unknown command '" + arguments[0] + "'";
-        return false;
-    }
     const std::vector<std::string> render = {"render"};
     const std::vector<std::string> settings = {"render", "save-state", "edit"};
     const std::vector<std::string> state = {"save-state", "load-state"};
@@ -65,16 +58,8 @@ bool parseOptions(const std::vector<std::string>& arguments, Options& options, s
              rateGiven = true;
              return hostcli::toPositive("--rate", value, options.rate, e);
          }},
-        {"--bypass", false, render,
-         [&](const std::string&, std::string&) {
-             options.bypass = true;
-             return true;
-         }},
-        {"--raw", false, render,
-         [&](const std::string&, std::string&) {
-             options.raw = true;
-             return true;
-         }},
+        hostcli::flagRule("--bypass", render, options.bypass),
+        hostcli::flagRule("--raw", render, options.raw),
         {"--param", true, settings,
          [&](const std::string& value, std::string& e) {
              std::string id;
@@ -110,15 +95,9 @@ bool parseOptions(const std::vector<std::string>& arguments, Options& options, s
          }},
     };
     hostcli::ParsedArguments parsed;
-    switch (hostcli::parseArguments(arguments, rules, parsed, error)) {
-    case hostcli::ParseOutcome::Help:
-        options.help = true;
-        return true;
-    case hostcli::ParseOutcome::Malformed:
+    if (!hostcli::parseArguments(arguments, kCommands, rules, parsed, error))
         return false;
-    case hostcli::ParseOutcome::Run:
-        break;
-    }
+    options.help = parsed.help;
     options.command = parsed.command;
     options.files = parsed.files;
     // A WAV file carries its own rate; only a raw file needs to be told one.

@@ -3,8 +3,6 @@
 #include "hosts/common/NumberArguments.h"
 #include "hosts/common/OptionParser.h"
 
-#include <algorithm>
-
 namespace rtashost {
 
 const char kUsage[] =
@@ -30,11 +28,6 @@ const std::vector<std::string> kCommands = {"info", "render", "save-state", "loa
 bool parseOptions(const std::vector<std::string>& arguments, Options& options, std::string& error)
 {
     options = Options{};
-    if (!arguments.empty() && arguments[0] != "--help" && arguments[0] != "-h" &&
-        std::find(kCommands.begin(), kCommands.end(), arguments[0]) == kCommands.end()) {
-        error = "unknown command '" + arguments[0] + "'";
-        return false;
-    }
     const std::vector<std::string> render = {"render"};
     const std::vector<std::string> settings = {"render", "save-state"};
     const std::vector<std::string> state = {"save-state", "load-state"};
@@ -60,16 +53,8 @@ bool parseOptions(const std::vector<std::string>& arguments, Options& options, s
          [&](const std::string& value, std::string& e) { return samples("--quantum", value, options.quantum, e); }},
         {"--buffer", true, render,
          [&](const std::string& value, std::string& e) { return samples("--buffer", value, options.buffer, e); }},
-        {"--bypass", false, render,
-         [&](const std::string&, std::string&) {
-             options.bypass = true;
-             return true;
-         }},
-        {"--elck", false, state,
-         [&](const std::string&, std::string&) {
-             options.elck = true;
-             return true;
-         }},
+        hostcli::flagRule("--bypass", render, options.bypass),
+        hostcli::flagRule("--elck", state, options.elck),
         {"--control", true, settings,
          [&](const std::string& value, std::string& e) {
              std::string key;
@@ -88,15 +73,9 @@ bool parseOptions(const std::vector<std::string>& arguments, Options& options, s
          [&](const std::string& value, std::string& e) { return hostcli::toProgram("--program", value, options.program, e); }},
     };
     hostcli::ParsedArguments parsed;
-    switch (hostcli::parseArguments(arguments, rules, parsed, error)) {
-    case hostcli::ParseOutcome::Help:
-        options.help = true;
-        return true;
-    case hostcli::ParseOutcome::Malformed:
+    if (!hostcli::parseArguments(arguments, kCommands, rules, parsed, error))
         return false;
-    case hostcli::ParseOutcome::Run:
-        break;
-    }
+    options.help = parsed.help;
     options.command = parsed.command;
     options.files = parsed.files;
     return true;

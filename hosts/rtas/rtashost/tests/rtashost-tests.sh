@@ -5,32 +5,13 @@
 #   GROUP: info, errors, state, render or alone; RUNNER: the emulator that runs the host's programs (qemu, Wine), if any.
 # Runs in the folder where the kit, the plug-in and the effect meet.
 set -uo pipefail
-group=$1 rtashost=$2 plugin=$3
+group=$1 hostprog=$2 plugin=$3
 shift 3
 runner=("$@")
 work=$(mktemp -d "${TMPDIR:-/tmp}/rtashost-tests.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 failures=0
-
-# Runs rtashost; its standard output (without carriage returns) lands in $work/out, its errors in $work/err, and
-# its exit code in $status. A Windows host under Wine gets absolute paths on Wine's drive of the whole file system.
-host() {
-  local args=() arg
-  for arg in "$@"; do
-    if [[ $rtashost == *.exe && $arg == /* ]]; then args+=("Z:$arg"); else args+=("$arg"); fi
-  done
-  "${runner[@]}" "$rtashost" "${args[@]}" >"$work/out.raw" 2>"$work/err.raw"
-  status=$?
-  tr -d '\r' <"$work/out.raw" >"$work/out"
-  tr -d '\r' <"$work/err.raw" >"$work/err"
-}
-fail() {
-  echo "FAILED: $*"
-  failures=$((failures + 1))
-}
-expect_status() { # expected description
-  [ "$status" -eq "$1" ] || fail "$2: exit $status, expected $1 ($(head -n 1 "$work/err"))"
-}
+source "$(dirname "$0")/../../../common/tests/host-test-lib.sh"
 expect_line() { # line description
   grep -qxF -- "$1" "$work/out" || fail "$2: no line '$1' in: $(cat "$work/out")"
 }
@@ -175,8 +156,8 @@ alone)
   # The host, its kit and the plug-in copied to a folder of their own, without the effect: the effect is searched
   # beside the program and the plug-in only, never in the build tree the host was built in.
   mkdir "$work/alone"
-  cp "$rtashost" "$plugin" "$plugin.rsr" DAE.DLL DigiExt.dll DSI.dll DSPManager.dll "$work/alone/"
-  rtashost=$work/alone/$(basename "$rtashost")
+  cp "$hostprog" "$plugin" "$plugin.rsr" DAE.DLL DigiExt.dll DSI.dll DSPManager.dll "$work/alone/"
+  hostprog=$work/alone/$(basename "$hostprog")
   (unset LD_LIBRARY_PATH; host info "$work/alone/$(basename "$plugin")"; cp "$work/out" "$work/without")
   [ "$(grep -c '^control ' "$work/without")" -eq 1 ] ||
     fail "alone: the effect was found elsewhere: $(grep -c '^control ' "$work/without") controls"
