@@ -60,7 +60,8 @@ public:
     // could not create it; every lock step is then skipped.
     platform::Mutex* bankMutex() const { return bankMutex_.get(); }
 
-    // AudioEffect overrides.
+    // AudioEffect overrides. The host's GUI or main thread (setParameter and getParameter: any thread); those that
+    // touch the bank or the current program hold the bank lock.
     void setProgram(int32_t program) override {}
     void getProgramName(char* name) override;
     void setProgramName(char* name) override;

@@ -283,6 +283,9 @@ TEST_F(PresetStripTest, ChangesFromAnotherThreadReachTheStripAtIdle)
     EXPECT_EQ(std::string(menu()->getEntryTitle(0)), "From the host thread");
 }
 
+// Where the manual button is pressed (the frame takes a point it may move).
+CPoint manualButton() { return CPoint(794, 276); }
+
 // The strip on its own, over a frame the test makes in a window of its own, with the manual's two outside steps
 // recorded (the opener's only when asked to stand in for it).
 class ManualEditor : public CPresetSystemEditor
@@ -305,6 +308,12 @@ public:
     }
     // The handle of the window the strip's frame stands in.
     void* window() { return &windowHandle_; }
+    // Presses the manual button; the command itself releases it.
+    void pressManualButton()
+    {
+        CPoint where = manualButton();
+        frame_->onMouseDown(where, CButtonState(kLButton));
+    }
 
     bool standInOpener = true;
     platform::OpenResult answer = platform::OpenResult::Opened;
@@ -331,8 +340,20 @@ private:
     int windowHandle_ = 0;
 };
 
-// Where the manual button is pressed (the frame takes a point it may move).
-CPoint manualButton() { return CPoint(794, 276); }
+// A strip over an effect of its own (the effect owns the editor), open.
+struct ManualStrip
+{
+    ManualStrip() : effect(new streamtest::StreamTestEffect), editor(new ManualEditor(effect.get()))
+    {
+        opened = editor->openStrip();
+    }
+    ~ManualStrip() { editor->closeStrip(); }
+
+    std::unique_ptr<streamtest::StreamTestEffect> effect;
+    ManualEditor* editor;
+    bool opened;
+};
+
 
 TEST(ManualButton, OpensTheStoredPathAndExplainsFailuresOnTheEditorsWindow)
 {
@@ -349,13 +370,12 @@ TEST(ManualButton, OpensTheStoredPathAndExplainsFailuresOnTheEditorsWindow)
         {platform::OpenResult::Failed, {"|Could not open user manual"}},
     };
     for (const Case& c : cases) {
-        std::unique_ptr<streamtest::StreamTestEffect> effect(new streamtest::StreamTestEffect);
-        auto* editor = new ManualEditor(effect.get());  // the effect owns it
-        ASSERT_TRUE(editor->openStrip());
+        ManualStrip strip;
+        ASSERT_TRUE(strip.opened);
+        ManualEditor* editor = strip.editor;
         editor->answer = c.answer;
         CFrame* frame = editor->getFrame();
-        CPoint where = manualButton();
-        frame->onMouseDown(where, CButtonState(kLButton));
+        editor->pressManualButton();
         EXPECT_EQ(editor->opened, std::vector<std::string>{path});
         EXPECT_EQ(editor->openedOn, std::vector<void*>{editor->window()});
         EXPECT_EQ(editor->messages, c.messages);
@@ -365,8 +385,8 @@ TEST(ManualButton, OpensTheStoredPathAndExplainsFailuresOnTheEditorsWindow)
         auto* manual = static_cast<CQorKickButton*>(frame->getViewAt(manualButton()));
         EXPECT_FALSE(manual->isPressed());
         EXPECT_FLOAT_EQ(manual->getValue(), 0.0f);
+        CPoint where = manualButton();
         frame->onMouseUp(where, CButtonState());
-        editor->closeStrip();
     }
     removeStoredValue(presetregistry::kManualPath);
 }
@@ -374,16 +394,13 @@ TEST(ManualButton, OpensTheStoredPathAndExplainsFailuresOnTheEditorsWindow)
 TEST(ManualButton, WithoutAStoredPathNothingOpensAndTheUserIsTold)
 {
     removeStoredValue(presetregistry::kManualPath);
-    std::unique_ptr<streamtest::StreamTestEffect> effect(new streamtest::StreamTestEffect);
-    auto* editor = new ManualEditor(effect.get());
-    ASSERT_TRUE(editor->openStrip());
-    editor->standInOpener = false;
-    CPoint where = manualButton();
-    editor->getFrame()->onMouseDown(where, CButtonState(kLButton));
-    EXPECT_EQ(editor->opened, std::vector<std::string>{""});
-    EXPECT_EQ(editor->messages, std::vector<std::string>{"|Could not open user manual"});
-    EXPECT_EQ(editor->messageOwners, std::vector<void*>{editor->window()});
-    editor->closeStrip();
+    ManualStrip strip;
+    ASSERT_TRUE(strip.opened);
+    strip.editor->standInOpener = false;
+    strip.editor->pressManualButton();
+    EXPECT_EQ(strip.editor->opened, std::vector<std::string>{""});
+    EXPECT_EQ(strip.editor->messages, std::vector<std::string>{"|Could not open user manual"});
+    EXPECT_EQ(strip.editor->messageOwners, std::vector<void*>{strip.editor->window()});
 }
 
 #ifndef _WIN32
@@ -406,18 +423,17 @@ TEST(ManualButton, StoredPathReachesTheDesktopsOpener)
     platformtest::ScopedEnv path("PATH", searchPath.c_str());
     ASSERT_TRUE(RegistryKey::create(presetregistry::keyPath())->writeString(presetregistry::kManualPath, manual));
 
-    std::unique_ptr<streamtest::StreamTestEffect> effect(new streamtest::StreamTestEffect);
-    auto* editor = new ManualEditor(effect.get());
-    ASSERT_TRUE(editor->openStrip());
-    editor->standInOpener = false;
-    CPoint where = manualButton();
-    editor->getFrame()->onMouseDown(where, CButtonState(kLButton));
-    EXPECT_TRUE(editor->messages.empty());
+    {
+        ManualStrip strip;
+        ASSERT_TRUE(strip.opened);
+        strip.editor->standInOpener = false;
+        strip.editor->pressManualButton();
+        EXPECT_TRUE(strip.editor->messages.empty());
+    }
     for (int i = 0; i < 500 && !std::filesystem::exists(record); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     const std::vector<uint8_t> opened = scratchtest::readBytes(record);
     EXPECT_EQ(std::string(opened.begin(), opened.end()), manual);
-    editor->closeStrip();
     removeStoredValue(presetregistry::kManualPath);
 }
 #endif
