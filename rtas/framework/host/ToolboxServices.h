@@ -58,6 +58,12 @@ void QOR_HOST_CALL NumToString(int32_t value, unsigned char* text);
 unsigned char* QOR_HOST_CALL c2pstr(char* text);
 char* QOR_HOST_CALL p2cstr(unsigned char* text);
 
+// ---- Fixed-point numbers: 16 integer and 16 fraction bits in a signed 32-bit word. Any thread. ----
+
+double QOR_HOST_CALL Fix2X(int32_t value);
+// Rounded to the nearest fixed-point step; outside the range the nearest end of it.
+int32_t QOR_HOST_CALL X2Fix(double value);
+
 // ---- Time and idle ----
 
 struct HostWide
