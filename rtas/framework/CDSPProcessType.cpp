@@ -207,22 +207,34 @@ int32_t CDSPProcessType::AcquireDSPObject(CDSPProcess* process)
 {
     if (process == nullptr)
         return rtas::kMissingObject;
+    // The manager hears of the instance before it is asked for room for it; without a manager only a plug-in
+    // opened through WinPlugInOpen gets past this (and then finds no manager to place it).
+    const int32_t registered = RegisterInstance(process);
+    if (registered != 0)
+        return registered;
     void* manager = GetDSPManager();
     if (manager == nullptr)
         return kNoDSPManager;
-    CDSPProcessGroup* group = DSPGroup();
-    if (group == nullptr)
-        return rtas::kMissingObject;
     const DspManagerTable& table = DspManagerTableOf(manager);
+    // An instance that ends up on no DSP is forgotten again, so a later acquire can register it anew.
+    auto forget = [&] { table.unregisterInstance(manager, InstanceKey(process)); };
+    CDSPProcessGroup* group = DSPGroup();
+    if (group == nullptr) {
+        forget();
+        return rtas::kMissingObject;
+    }
     HostWord dsp = 0;
-    if (table.allocateDSP(manager, InstanceKey(process), process->GetDSPLoad(), &dsp) != 0 || dsp == 0)
+    if (table.allocateDSP(manager, InstanceKey(process), process->GetDSPLoad(), &dsp) != 0 || dsp == 0) {
+        forget();
         return kManagerCannotAllocate;
+    }
     CDSP* object = nullptr;
     try {
         object = group->AttachDSP(dsp);
     } catch (...) {
         // The room goes back: no instance will run there.
         table.freeDSP(manager, InstanceKey(process));
+        forget();
         throw;
     }
     DSPObjectList* all = nullptr;
@@ -239,7 +251,9 @@ int32_t CDSPProcessType::ReleaseDSPObject(CDSPProcess* process)
     int32_t result = 0;
     if (void* manager = GetDSPManager())
         result = DspManagerTableOf(manager).freeDSP(manager, InstanceKey(process));
+    // Detached first: a manager that cannot forget the instance leaves no object behind on it.
     process->SetDSPObject(nullptr, -1);
+    UnregisterInstance(process);
     return result;
 }
 

@@ -85,11 +85,13 @@ public:
     virtual int32_t RegisterInstance(CDSPProcess* process);
     // The manager forgets the instance; without a manager -7080 is raised.
     virtual void UnregisterInstance(CDSPProcess* process);
-    // Reserves room for the instance's load on a DSP through the manager and attaches the instance to that DSP's
-    // object. -7027 without a manager, -7077 when the manager has no room; a DSP that cannot be attached is raised.
+    // Registers the instance with the manager (RegisterInstance's refusal is answered as it is), then reserves room
+    // for its load on a DSP and attaches the instance to that DSP's object. -7027 without a manager (reached only
+    // when opened through WinPlugInOpen), -7077 when the manager has no room; a DSP that cannot be attached is
+    // raised. An instance that is not placed is unregistered again.
     virtual int32_t AcquireDSPObject(CDSPProcess* process);
-    // Gives the instance's room back to the manager and detaches the instance from its DSP object. 0 when it had
-    // none.
+    // Gives the instance's room back to the manager, detaches the instance from its DSP object and unregisters it
+    // (UnregisterInstance's error is raised after the detach). 0 when it had no object.
     virtual int32_t ReleaseDSPObject(CDSPProcess* process);
     // Fit tests: whether the object's DSP has room left for a load, or for the instance's load, by the manager's
     // count of its free capacity. -7027 without a manager; the manager's failure as it is.

@@ -168,6 +168,7 @@ TEST_P(DspPlacement, InstancesAreAcquiredReleasedAndFittedThroughTheManager)
     EXPECT_EQ(List(kUsed).size(), 2u);
     EXPECT_TRUE(List(kFree).empty());
     EXPECT_EQ(GroupLoad(), 200);
+    EXPECT_EQ(QorKitDspManagerRegistered(), 2) << "each placed instance is registered with the manager";
 
     // Fit tests by the manager's free capacity.
     bool fits = false;
@@ -185,6 +186,7 @@ TEST_P(DspPlacement, InstancesAreAcquiredReleasedAndFittedThroughTheManager)
     EXPECT_EQ(Instance(kKvms, first).GetDSPObject(), nullptr);
     EXPECT_EQ(List(kFree), DSPObjectList{objectA});
     EXPECT_EQ(List(kUsed), DSPObjectList{objectB});
+    EXPECT_EQ(QorKitDspManagerRegistered(), 1);
     EXPECT_EQ(type.ReleaseDSPObject(&Instance(kKvms, first)), 0);
 
     // Deleting an instance lets go of every object no instance runs on: the DSP goes back to the standard shell.
@@ -196,6 +198,7 @@ TEST_P(DspPlacement, InstancesAreAcquiredReleasedAndFittedThroughTheManager)
     EXPECT_EQ(ClientValue(fDspA), 0);
     EXPECT_EQ(ClientValue(fDspB), 0);
     EXPECT_EQ(GroupLoad(), 100);
+    EXPECT_EQ(QorKitDspManagerRegistered(), 0);
 }
 
 TEST_P(DspPlacement, OneObjectServesEveryInstanceOnItsDspUntilTheLastGoes)
@@ -222,21 +225,43 @@ TEST_P(DspPlacement, WithoutAManagerOrItsRoomNothingIsPlaced)
     CDSPProcessType& type = Type(kKvmm);
     CDSPProcess& instance = Instance(kKvmm, index);
     EXPECT_EQ(type.GetDSPManager(), nullptr);
-    EXPECT_EQ(type.AcquireDSPObject(&instance), -7027);
     bool fits = true;
     CProcessDSP object;
     EXPECT_EQ(type.DoesLoadFit(&object, 0, &fits), -7027);
     EXPECT_FALSE(fits);
-    EXPECT_EQ(type.RegisterInstance(&instance), -7080);
-    rtas::SetOpenedThroughWinPlugInOpen(true);
-    EXPECT_EQ(type.RegisterInstance(&instance), 0);
+
+    // Acquiring registers the instance first: without a manager that fails with -7080, unless the plug-in was
+    // opened through WinPlugInOpen, where the registration passes and the missing manager answers -7027.
+    struct Case
+    {
+        bool openedThroughWinPlugInOpen;
+        int32_t registration;
+        int32_t acquire;
+    };
+    for (const Case& c : {Case{false, -7080, -7080}, Case{true, 0, -7027}}) {
+        SCOPED_TRACE(c.openedThroughWinPlugInOpen ? "opened through WinPlugInOpen" : "opened otherwise");
+        rtas::SetOpenedThroughWinPlugInOpen(c.openedThroughWinPlugInOpen);
+        EXPECT_EQ(type.RegisterInstance(&instance), c.registration);
+        EXPECT_EQ(type.AcquireDSPObject(&instance), c.acquire);
+        EXPECT_EQ(static_cast<IProcessType2&>(type).AcquireDSPObjectFor(&instance), c.acquire);
+        EXPECT_EQ(instance.GetDSPObject(), nullptr);
+    }
     rtas::SetOpenedThroughWinPlugInOpen(false);
+
+    // Releasing an instance's object unregisters it: without a manager that raises -7080, which the host's entry
+    // answers as the code, and the instance is let go of its object all the same.
+    ASSERT_EQ(instance.SetDSPObject(&object, 0), 0);
     try {
-        type.UnregisterInstance(&instance);
+        type.ReleaseDSPObject(&instance);
         ADD_FAILURE() << "an instance cannot be released from a manager that is not there";
     } catch (const CDAEError& error) {
         EXPECT_EQ(error.GetCode(), -7080);
     }
+    EXPECT_EQ(instance.GetDSPObject(), nullptr);
+    ASSERT_EQ(instance.SetDSPObject(&object, 0), 0);
+    EXPECT_EQ(static_cast<IProcessType2&>(type).ReleaseDSPObjectFor(&instance), -7080);
+    EXPECT_EQ(instance.GetDSPObject(), nullptr);
+    EXPECT_THROW(type.UnregisterInstance(&instance), CDAEError);
     int32_t count = -1;
     int32_t percent = -1;
     EXPECT_EQ(fGroup->GetManagerDSPCount(&count), 0);
@@ -252,6 +277,7 @@ TEST_P(DspPlacement, WithoutAManagerOrItsRoomNothingIsPlaced)
     EXPECT_EQ(instance.GetDSPObject(), nullptr);
     EXPECT_TRUE(List(kAll).empty());
     EXPECT_EQ(QorKitDspManagerFreeCapacity(fDspA), 99);
+    EXPECT_EQ(QorKitDspManagerRegistered(), 0) << "an instance that was not placed is forgotten again";
     EXPECT_EQ(type.RegisterInstance(&instance), 0);
     EXPECT_EQ(QorKitDspManagerRegistered(), 1);
     type.UnregisterInstance(&instance);
