@@ -118,7 +118,8 @@ AAX_Result Instance::loadChunk(AAX_CTypeID identifier, const std::vector<uint8_t
     auto* chunk = reinterpret_cast<AAX_HostChunk*>(record.data());
     chunk->size = static_cast<int32_t>(bytes.size());
     chunk->identifier = identifier;
-    std::memcpy(chunk->Data(), bytes.data(), bytes.size());
+    if (!bytes.empty())
+        std::memcpy(chunk->Data(), bytes.data(), bytes.size());
     return parameters_->ReadChunk(identifier, chunk);
 }
 
