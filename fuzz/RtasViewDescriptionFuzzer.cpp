@@ -3,6 +3,7 @@
 // pool, nodes and texts must stay within the parser; valid descriptions are walked group by group. The host's
 // resource services answer no resource here, so "getString" finds nothing.
 #include "rtas/framework/CDAEError.h"
+#include "rtas/framework/ModuleInformation.h"
 #include "rtas/framework/PlugInResourceFile.h"
 #include "rtas/views/DescriptionParser.h"
 #include "rtas/views/ItemList.h"
@@ -10,12 +11,19 @@
 #include "rtas/views/ViewRegistry.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
 namespace rtas {
 int16_t UsePlugInResourceFile() { return 0; }
 void ReleasePlugInResourceFile(int16_t) {}
+// A fuzzer has no plug-in module of its own: the version keywords get a fixed text.
+void GetPlugInVersionText(char* buffer, size_t capacity)
+{
+    if (buffer != nullptr && capacity > 0)
+        std::snprintf(buffer, capacity, "1.0.0.0");
+}
 }  // namespace rtas
 
 namespace rtas::views {
