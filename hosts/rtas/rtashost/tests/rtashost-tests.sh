@@ -158,14 +158,15 @@ alone)
   mkdir "$work/alone"
   cp "$hostprog" "$plugin" "$plugin.rsr" DAE.DLL DigiExt.dll DSI.dll DSPManager.dll "$work/alone/"
   hostprog=$work/alone/$(basename "$hostprog")
-  (unset LD_LIBRARY_PATH; host info "$work/alone/$(basename "$plugin")"; cp "$work/out" "$work/without")
+  # From inside the copy: Windows also searches the current folder, and the tests' own folder holds the effect.
+  (unset LD_LIBRARY_PATH; cd "$work/alone" && host info "$work/alone/$(basename "$plugin")"; cp "$work/out" "$work/without")
   [ "$(grep -c '^control ' "$work/without")" -eq 1 ] ||
     fail "alone: the effect was found elsewhere: $(grep -c '^control ' "$work/without") controls"
   # With the effect beside them, the copy is whole: the plug-in loads it. (Through the folder as the loader's path:
   # under AddressSanitizer, whose dlopen searches as its own library rather than as the plug-in, the plug-in's
   # search path is not used.)
   cp "Qor Kalvenor.dll" "$work/alone/"
-  (export LD_LIBRARY_PATH=$work/alone; host info "$work/alone/$(basename "$plugin")"; cp "$work/out" "$work/with")
+  (export LD_LIBRARY_PATH=$work/alone; cd "$work/alone" && host info "$work/alone/$(basename "$plugin")"; cp "$work/out" "$work/with")
   [ "$(grep -c '^control ' "$work/with")" -eq 17 ] || fail "alone: the effect beside the plug-in was not loaded"
   ;;
 *)
